@@ -1,0 +1,42 @@
+#pragma once
+// File calls with the errors the programs react to (VbError numbers).
+
+#include <QString>
+#include <QStringList>
+
+namespace vb {
+
+enum Atributo : int {
+    vbNormal = 0,
+    vbHidden = 2,
+    vbSystem = 4,
+    vbDirectory = 16,
+};
+
+// Copies a file, replacing the destination. Writes a temporary file beside the destination
+// and renames it over it, so a failed copy never leaves a truncated file nor destroys the
+// previous one. 53: source missing; 76: destination folder missing; 75/70: not writable.
+void FileCopy(const QString& origem, const QString& destino);
+
+// Deletes the file(s) named, the last name may hold DOS wildcards. 53 when nothing matches.
+// Folders are never deleted; a symbolic link is removed as a link.
+void Kill(const QString& caminho);
+
+void MkDir(const QString& caminho); // 75 when it exists, 76 when the parent is missing
+void RmDir(const QString& caminho); // 75 when not empty, 76 when missing
+void ChDir(const QString& caminho); // 76 when missing
+QString CurDir();                   // the current folder, as a host path
+
+// Lists the names that a pattern matches, as VB's Dir does: the last name of the pattern may
+// hold wildcards; a pattern ending in "\" lists every entry of that folder. Normal files are
+// always listed; hidden ones with vbHidden; folders (and "." and "..", when listing a folder's
+// contents) with vbDirectory. A missing folder or unmapped drive lists nothing.
+QStringList DirLista(const QString& padrão, int atributos = vbNormal);
+
+// The first name of DirLista, or "" when there is none.
+QString Dir(const QString& padrão, int atributos = vbNormal);
+
+// The folder of the running executable (App.Path).
+QString PastaDoPrograma();
+
+} // namespace vb

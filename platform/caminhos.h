@@ -1,0 +1,50 @@
+#pragma once
+// Windows-style paths ("c:\qvcurso\x.doc", "D:\CURSOS\\qvtelaini.jpg") resolved onto host
+// folders: a drive letter goes through the drive map; names are matched without regard to
+// case (accented letters included); trailing blanks and dots of a name are dropped; repeated
+// separators collapse; "." and ".." never climb above a drive's root.
+//
+// A host entry whose name begins with "." is the hidden entry of the name without the dot:
+// ".aluno.dat" is the file "aluno.dat" with the hidden attribute.
+
+#include <QChar>
+#include <QHash>
+#include <QString>
+#include <optional>
+
+namespace vb {
+
+class DriveMap {
+  public:
+    // The drive map in force for this process. By default C: is the user's home folder.
+    static DriveMap& atual();
+
+    void definir(QChar letra, const QString& pastaHospedeira);
+    void remover(QChar letra);
+    void limpar();
+    std::optional<QString> pasta(QChar letra) const;
+
+  private:
+    QHash<QChar, QString> mapa_;
+};
+
+struct Resolvido {
+    QString hospedeiro;  // host path (existing parts matched, missing parts as written)
+    bool existe = false; // the whole path names an existing entry
+    bool oculto = false; // the last entry is hidden (host name begins with ".")
+};
+
+// Resolves a path. Throws VbError 76 (or 71 for an unmapped A: or B:) when the drive is
+// unmapped; a missing intermediate folder is not an error here (the caller's call fails).
+Resolvido Resolver(const QString& caminho);
+
+// Host path of a Windows-style path; shorthand for Resolver(caminho).hospedeiro.
+QString Hospedeiro(const QString& caminho);
+
+// Folds a name for comparison: case and the trailing blanks and dots dropped.
+QString ChaveNome(const QString& nome);
+
+// DOS wildcard match of one name ("*.*" matches every name, "amigos.*" also "amigos").
+bool CoincideCuringa(const QString& padrão, const QString& nome);
+
+} // namespace vb

@@ -1,0 +1,16 @@
+#pragma once
+// Fixed-length random-access records and the single-byte (Windows-1252) text of the files.
+
+#include <QByteArray>
+#include <QString>
+
+namespace vb {
+
+// Reads record n (from 1) of length tamanho. Bytes beyond the end of the file read as blanks.
+// 53: file missing; 75: not a readable file.
+QByteArray LerRegistro(const QString& caminho, int tamanho, int n = 1);
+
+QString DeAnsi(const QByteArray& bytes);   // Windows-1252 to text
+QByteArray ParaAnsi(const QString& texto); // text to Windows-1252 ('?' where none)
+
+} // namespace vb
