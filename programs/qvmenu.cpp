@@ -1,0 +1,21 @@
+// QVMenu: the course menu program.
+
+#include "arquivos.h"
+#include "fim.h"
+#include "instalacao.h"
+#include "tela2.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QVMenu"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const menu::Instalação instalação = menu::LerInstalação(vb::CurDir());
+    menu::Tela2 tela2(instalação);
+    vb::Handler([&] { tela2.Form_Load(); });
+    if (vb::ProgramEnded())
+        return 0;
+    return app.exec();
+}
