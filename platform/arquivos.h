@@ -30,7 +30,9 @@ QString CurDir();                   // the current folder, as a host path
 // Lists the names that a pattern matches, as VB's Dir does: the last name of the pattern may
 // hold wildcards; a pattern ending in "\" lists every entry of that folder. Normal files are
 // always listed; hidden ones with vbHidden; folders (and "." and "..", when listing a folder's
-// contents) with vbDirectory. A missing folder or unmapped drive lists nothing.
+// contents) with vbDirectory. A missing folder or unmapped drive lists nothing. A symbolic
+// link is listed as a file, and a folder reached through one lists nothing, so that a tree
+// walk never leaves the tree.
 QStringList DirLista(const QString& padrão, int atributos = vbNormal);
 
 // The first name of DirLista, or "" when there is none.
@@ -38,5 +40,7 @@ QString Dir(const QString& padrão, int atributos = vbNormal);
 
 // The folder of the running executable (App.Path).
 QString PastaDoPrograma();
+// Tests stand another folder in for it; an empty one restores the real folder.
+void DefinirPastaDoPrograma(const QString& pasta);
 
 } // namespace vb

@@ -29,9 +29,10 @@ class DriveMap {
 };
 
 struct Resolvido {
-    QString hospedeiro;  // host path (existing parts matched, missing parts as written)
-    bool existe = false; // the whole path names an existing entry
-    bool oculto = false; // the last entry is hidden (host name begins with ".")
+    QString hospedeiro;   // host path (existing parts matched, missing parts as written)
+    bool existe = false;  // the whole path names an existing entry
+    bool oculto = false;  // the last entry is hidden (host name begins with ".")
+    bool ligação = false; // the last entry is a symbolic link (never so for a drive's root)
 };
 
 // Resolves a path. Throws VbError 76 (or 71 for an unmapped A: or B:) when the drive is

@@ -14,6 +14,7 @@ enum Erro : int {
     AcessoCaminho = 75,        // path/file access error
     CaminhoNãoEncontrado = 76, // path not found
     DiscoCheio = 61,           // disk full
+    RegistroInválido = 63,     // bad record number
 };
 
 // A failed platform call: the error number the callers test, and a detail for people.

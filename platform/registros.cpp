@@ -1,0 +1,99 @@
+#include "registros.h"
+
+#include "caminhos.h"
+#include "vberro.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace vb {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; the five bytes without a character keep their C1 code,
+// as the system's converter does. 0xA0 to 0xFF are Latin-1.
+constexpr char16_t tabela80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString DeAnsiPorTabela(const QByteArray& bytes) {
+    QString texto(bytes.size(), Qt::Uninitialized);
+    QChar* saída = texto.data();
+    for (const char c : bytes) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        *saída++ = (b >= 0x80 && b < 0xA0) ? QChar(tabela80[b - 0x80]) : QChar(b);
+    }
+    return texto;
+}
+
+} // namespace
+
+QByteArray LerRegistro(const QString& caminho, int tamanho, int n) {
+    if (tamanho <= 0)
+        return {};
+    if (n < 1)
+        throw VbError(RegistroInválido, QStringLiteral("Número de registro inválido: %1").arg(n));
+    const Resolvido r = Resolver(caminho);
+    if (!r.existe)
+        throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
+    if (QFileInfo(r.hospedeiro).isDir())
+        throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo: ") + caminho);
+    QFile arquivo(r.hospedeiro);
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw VbError(AcessoCaminho, QStringLiteral("Arquivo não pode ser lido: ") + caminho);
+
+    QByteArray registro(tamanho, ' ');
+    const qint64 início = qint64(n - 1) * tamanho;
+    if (início < arquivo.size()) {
+        if (!arquivo.seek(início))
+            throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
+        qint64 lidos = 0;
+        while (lidos < tamanho) {
+            const qint64 parte = arquivo.read(registro.data() + lidos, tamanho - lidos);
+            if (parte < 0)
+                throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
+            if (parte == 0)
+                break; // the rest of the record lies beyond the end: blanks
+            lidos += parte;
+        }
+    }
+    return registro;
+}
+
+QString DeAnsi(const QByteArray& bytes) {
+    QStringDecoder decodificador("windows-1252");
+    if (decodificador.isValid()) {
+        QString texto = decodificador.decode(bytes);
+        if (!decodificador.hasError())
+            return texto;
+    }
+    return DeAnsiPorTabela(bytes);
+}
+
+QByteArray ParaAnsi(const QString& texto) {
+    // By table, so that a character without a byte is '?' whatever the converter would use.
+    QByteArray bytes;
+    bytes.reserve(texto.size());
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t u = texto[i].unicode();
+        char b = '?';
+        if (QChar::isHighSurrogate(u) && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i; // one character, one '?'
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            b = char(u);
+        } else {
+            for (int k = 0; k < 32; ++k)
+                if (tabela80[k] == u) {
+                    b = char(0x80 + k);
+                    break;
+                }
+        }
+        bytes.append(b);
+    }
+    return bytes;
+}
+
+} // namespace vb
