@@ -1,0 +1,224 @@
+#include "documentortf.h"
+
+#include "metarquivo.h"
+
+#include <QPainter>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+
+#include <cmath>
+
+namespace vb::rtf {
+
+namespace {
+
+constexpr double twipsPorPixel = 15;
+
+QString qstring(std::u16string_view s) {
+    return QString(reinterpret_cast<const QChar*>(s.data()), qsizetype(s.size()));
+}
+
+QTextCharFormat formatoCaractere(const Estilo& e) {
+    QTextCharFormat f;
+    if (!e.família.empty())
+        f.setFontFamilies({qstring(e.família)});
+    f.setFontPointSize(e.pontos);
+    f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(e.itálico);
+    f.setFontUnderline(e.sublinhado);
+    if (e.temCor)
+        f.setForeground(QColor(e.cor.r, e.cor.g, e.cor.b));
+    if (e.temFundo)
+        f.setBackground(QColor(e.fundo.r, e.fundo.g, e.fundo.b));
+    return f;
+}
+
+QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
+    QTextBlockFormat f;
+    switch (p.alinhamento) {
+    case Alinhamento::Esquerda:
+        f.setAlignment(Qt::AlignLeft);
+        break;
+    case Alinhamento::Direita:
+        f.setAlignment(Qt::AlignRight);
+        break;
+    case Alinhamento::Centro:
+        f.setAlignment(Qt::AlignHCenter);
+        break;
+    case Alinhamento::Justificado:
+        f.setAlignment(Qt::AlignJustify);
+        break;
+    }
+    f.setLeftMargin(p.recuoEsquerdo / twipsPorPixel);
+    f.setRightMargin(p.recuoDireito / twipsPorPixel);
+    f.setTextIndent(p.recuoPrimeira / twipsPorPixel);
+    f.setTopMargin(p.espaçoAntes / twipsPorPixel);
+    f.setBottomMargin(p.espaçoDepois / twipsPorPixel);
+    if (p.entreLinhas != 0) {
+        if (p.múltiplo && p.entreLinhas > 0)
+            f.setLineHeight(p.entreLinhas * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+        else if (p.entreLinhas > 0)
+            f.setLineHeight(p.entreLinhas / twipsPorPixel, QTextBlockFormat::MinimumHeight);
+        else
+            f.setLineHeight(-double(p.entreLinhas) / twipsPorPixel, QTextBlockFormat::FixedHeight);
+    }
+    return f;
+}
+
+// A device-independent bitmap is a BMP file without its 14-byte file header.
+QImage lêDib(const std::vector<std::uint8_t>& d) {
+    if (d.size() < 16)
+        return {};
+    auto lê32 = [&](std::size_t i) {
+        return quint32(d[i]) | quint32(d[i + 1]) << 8 | quint32(d[i + 2]) << 16 |
+               quint32(d[i + 3]) << 24;
+    };
+    quint32 cabeçalho = lê32(0);
+    if (cabeçalho < 12 || cabeçalho > d.size())
+        return {};
+    quint32 paleta = 0;
+    if (cabeçalho == 12) { // OS/2 header: three-byte palette entries
+        int bits = d[10] | d[11] << 8;
+        paleta = bits <= 8 ? (1u << bits) * 3 : 0;
+    } else if (d.size() >= 40) {
+        int bits = d[14] | d[15] << 8;
+        quint32 usadas = lê32(32);
+        quint32 compressão = lê32(16);
+        if (usadas == 0 && bits <= 8)
+            usadas = 1u << bits;
+        paleta = std::min<quint32>(usadas, 1u << 16) * 4;
+        if (cabeçalho == 40 && (compressão == 3 || compressão == 6))
+            paleta += compressão == 3 ? 12 : 16; // the channel masks follow the header
+    }
+    QByteArray bmp;
+    quint32 total = quint32(d.size()) + 14, início = 14 + cabeçalho + paleta;
+    bmp.reserve(qsizetype(total));
+    bmp.append("BM", 2);
+    for (quint32 v : {total, 0u, início})
+        for (int i = 0; i < 4; ++i)
+            bmp.append(char((v >> (8 * i)) & 0xFF));
+    bmp.append(reinterpret_cast<const char*>(d.data()), qsizetype(d.size()));
+    return QImage::fromData(bmp, "BMP");
+}
+
+QImage caixaVazia(QSize tamanho) {
+    QImage img(tamanho, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(QPen(Qt::gray, 1));
+    p.drawRect(QRectF(0.5, 0.5, tamanho.width() - 1, tamanho.height() - 1));
+    return img;
+}
+
+} // namespace
+
+QImage desenhaImagem(const Imagem& imagem) {
+    Tamanho t = tamanhoEmPixels(imagem);
+    QSize tamanho(t.largura, t.altura);
+    const auto* bytes = reinterpret_cast<const uchar*>(imagem.dados.data());
+    auto n = int(std::min<std::size_t>(imagem.dados.size(), std::size_t(INT_MAX)));
+    QImage img;
+    switch (imagem.tipo) {
+    case TipoImagem::Png:
+        img = QImage::fromData(bytes, n, "PNG");
+        break;
+    case TipoImagem::Jpeg:
+        img = QImage::fromData(bytes, n, "JPG");
+        break;
+    case TipoImagem::Dib:
+        img = lêDib(imagem.dados);
+        break;
+    case TipoImagem::Wmf:
+        if (!tamanho.isEmpty()) {
+            std::vector<std::uint8_t> png =
+                metarquivoParaPng(imagem.dados.data(), imagem.dados.size(), imagem.modoMapa,
+                                  tamanho.width(), tamanho.height(), imagem.picw, imagem.pich);
+            if (!png.empty())
+                img = QImage::fromData(png.data(), int(png.size()), "PNG");
+        }
+        break;
+    default:
+        break;
+    }
+    if (tamanho.isEmpty())
+        tamanho = img.isNull() ? QSize(32, 32) : img.size();
+    // Sizes from damaged documents stay within reason (about 16 megabytes of pixels).
+    constexpr double áreaMáxima = 4096.0 * 1024;
+    double área = double(tamanho.width()) * tamanho.height();
+    if (área > áreaMáxima)
+        tamanho = (QSizeF(tamanho) * std::sqrt(áreaMáxima / área)).toSize().expandedTo(QSize(1, 1));
+    if (img.isNull())
+        return caixaVazia(tamanho);
+    if (img.size() != tamanho)
+        img = img.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return img;
+}
+
+SaídaDocumento::SaídaDocumento(QTextDocument* documento)
+    : documento_(documento), cursor_(documento) {
+    cursor_.movePosition(QTextCursor::End);
+}
+
+void SaídaDocumento::abreBloco() {
+    if (blocoPendente_) {
+        cursor_.insertBlock();
+        blocoPendente_ = false;
+    }
+}
+
+void SaídaDocumento::texto(std::u16string_view texto, const Estilo& estilo) {
+    abreBloco();
+    cursor_.insertText(qstring(texto), formatoCaractere(estilo));
+}
+
+void SaídaDocumento::parágrafo(const FormatoParágrafo& formato, const Estilo& estilo) {
+    abreBloco();
+    cursor_.setBlockFormat(formatoBloco(formato));
+    // An empty paragraph keeps the height of the font in force at its end.
+    if (cursor_.block().length() <= 1)
+        cursor_.setBlockCharFormat(formatoCaractere(estilo));
+    blocoPendente_ = true;
+}
+
+void SaídaDocumento::imagem(const Imagem& imagem, const Estilo& estilo) {
+    abreBloco();
+    QImage img = desenhaImagem(imagem);
+    QString nome = QStringLiteral("rtf-imagem:%1").arg(++imagens_);
+    documento_->addResource(QTextDocument::ImageResource, QUrl(nome), img);
+    QTextImageFormat f;
+    f.merge(formatoCaractere(estilo));
+    f.setName(nome);
+    f.setWidth(img.width());
+    f.setHeight(img.height());
+    cursor_.insertImage(f);
+}
+
+std::u16string SaídaDocumento::decodifica(int páginaCódigo, std::string_view bytes) {
+    if (páginaCódigo != 1252 && páginaCódigo > 0) {
+        QByteArray nome = páginaCódigo == 65001   ? QByteArray("UTF-8")
+                          : páginaCódigo == 10000 ? QByteArray("macintosh")
+                          : páginaCódigo >= 1250 && páginaCódigo <= 1258
+                              ? "windows-" + QByteArray::number(páginaCódigo)
+                              : "CP" + QByteArray::number(páginaCódigo);
+        QStringDecoder decodificador(nome.constData());
+        if (decodificador.isValid()) {
+            QString s = decodificador(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+            return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()),
+                                  std::size_t(s.size()));
+        }
+    }
+    return Saída::decodifica(páginaCódigo, bytes);
+}
+
+void carregaDocumento(QTextDocument* documento, std::string_view rtf) {
+    documento->clear();
+    SaídaDocumento saída(documento);
+    ler(rtf, saída);
+}
+
+} // namespace vb::rtf

@@ -1,0 +1,1036 @@
+#include "leitorrtf.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <map>
+
+namespace vb::rtf {
+
+namespace {
+
+bool éLetra(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool éDígito(char c) {
+    return c >= '0' && c <= '9';
+}
+bool éEspecial(char c) {
+    return c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n';
+}
+
+int valorHex(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Tokenizer
+
+Token Tokenizador::próximo() {
+    while (pos_ < entrada_.size()) {
+        char c = entrada_[pos_];
+        if (c == '\r' || c == '\n') {
+            ++pos_;
+            continue;
+        }
+        Token t;
+        if (c == '{' || c == '}') {
+            ++pos_;
+            t.tipo = c == '{' ? TipoToken::Abre : TipoToken::Fecha;
+            return t;
+        }
+        if (c == '\\')
+            return palavra();
+        std::size_t início = pos_;
+        while (pos_ < entrada_.size() && !éEspecial(entrada_[pos_]))
+            ++pos_;
+        t.tipo = TipoToken::Texto;
+        t.dados = entrada_.substr(início, pos_ - início);
+        return t;
+    }
+    return Token{};
+}
+
+Token Tokenizador::palavra() {
+    ++pos_; // the backslash
+    Token t;
+    t.tipo = TipoToken::Símbolo;
+    if (pos_ >= entrada_.size())
+        return t; // a backslash at the very end: a symbol that means nothing
+    char c = entrada_[pos_];
+    if (!éLetra(c)) {
+        ++pos_;
+        if (c == '\'' && pos_ + 1 < entrada_.size()) {
+            int alto = valorHex(entrada_[pos_]), baixo = valorHex(entrada_[pos_ + 1]);
+            if (alto >= 0 && baixo >= 0) {
+                pos_ += 2;
+                t.tipo = TipoToken::Hex;
+                t.byte = std::uint8_t(alto * 16 + baixo);
+                return t;
+            }
+        }
+        // A backslash before a line end is a paragraph end; bad hex is left as it stands.
+        t.símbolo = c == '\r' ? '\n' : c;
+        return t;
+    }
+    std::size_t início = pos_;
+    while (pos_ < entrada_.size() && éLetra(entrada_[pos_]))
+        ++pos_;
+    t.tipo = TipoToken::Palavra;
+    t.dados = entrada_.substr(início, pos_ - início);
+    bool negativo = false;
+    if (pos_ + 1 < entrada_.size() && entrada_[pos_] == '-' && éDígito(entrada_[pos_ + 1])) {
+        negativo = true;
+        ++pos_;
+    }
+    if (pos_ < entrada_.size() && éDígito(entrada_[pos_])) {
+        constexpr std::int64_t máximo = std::numeric_limits<std::int32_t>::max();
+        std::int64_t valor = 0;
+        while (pos_ < entrada_.size() && éDígito(entrada_[pos_])) {
+            if (valor <= máximo)
+                valor = valor * 10 + (entrada_[pos_] - '0');
+            ++pos_;
+        }
+        valor = std::min(valor, máximo);
+        t.parâmetro = std::int32_t(negativo ? -valor : valor);
+        t.temParâmetro = true;
+    }
+    if (pos_ < entrada_.size() && entrada_[pos_] == ' ')
+        ++pos_;
+    if (t.dados == "bin") {
+        std::size_t n = t.parâmetro > 0 ? std::size_t(t.parâmetro) : 0;
+        n = std::min(n, entrada_.size() - pos_);
+        t.tipo = TipoToken::Binário;
+        t.dados = entrada_.substr(pos_, n);
+        pos_ += n;
+    }
+    return t;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Text decoding
+
+std::u16string decodifica1252(std::string_view bytes) {
+    static constexpr std::array<char16_t, 32> altos = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::u16string s;
+    s.reserve(bytes.size());
+    for (char c : bytes) {
+        auto b = static_cast<unsigned char>(c);
+        s.push_back(b >= 0x80 && b < 0xA0 ? altos[b - 0x80] : char16_t(b));
+    }
+    return s;
+}
+
+std::u16string Saída::decodifica(int, std::string_view bytes) {
+    return decodifica1252(bytes);
+}
+
+Tamanho tamanhoEmPixels(const Imagem& imagem) {
+    bool metarquivo = imagem.tipo == TipoImagem::Wmf || imagem.tipo == TipoImagem::Emf;
+    auto lado = [&](int meta, int natural, int escala) -> int {
+        std::int64_t twips = 0;
+        if (meta > 0)
+            twips = meta;
+        else if (natural > 0) // metafiles: hundredths of a millimetre; bitmaps: pixels
+            twips = metarquivo ? std::int64_t(natural) * 1440 / 2540 : std::int64_t(natural) * 15;
+        twips = twips * (escala > 0 ? escala : 100) / 100;
+        if (twips <= 0)
+            return 0;
+        return int(std::clamp<std::int64_t>((twips + 7) / 15, 1, 16384));
+    };
+    return {lado(imagem.picwgoal, imagem.picw, imagem.escalaX),
+            lado(imagem.pichgoal, imagem.pich, imagem.escalaY)};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Interpreter
+
+namespace {
+
+enum class Destino : std::uint8_t { Texto, Ignorar, Fontes, Cores, Imagem };
+
+enum class Ação : std::uint8_t {
+    Ignorar, // destinations never shown
+    Fontes,
+    Cores,
+    Imagem,
+    Mostrar, // destinations whose text is shown (\pntext, \shppict, \result ...)
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    Ansicpg,
+    Deff,
+    Uc,
+    U,
+    Par,
+    Linha,
+    Tab,
+    Célula,
+    Caractere,
+    Pard,
+    Ql,
+    Qr,
+    Qc,
+    Qj,
+    Li,
+    Ri,
+    Fi,
+    Sb,
+    Sa,
+    Sl,
+    Slmult,
+    Plain,
+    B,
+    I,
+    Ul,
+    UlNenhum,
+    V,
+    F,
+    Fs,
+    Cf,
+    Cb,
+    Fcharset,
+    Cpg,
+    Red,
+    Green,
+    Blue,
+    Pngblip,
+    Jpegblip,
+    Dibitmap,
+    Wbitmap,
+    Wmetafile,
+    Emfblip,
+    Picw,
+    Pich,
+    Picwgoal,
+    Pichgoal,
+    Picscalex,
+    Picscaley,
+};
+
+bool éDestino(Ação a) {
+    return a <= Ação::Mostrar;
+}
+
+struct Chave {
+    std::string_view nome;
+    Ação ação;
+    char16_t caractere = 0;
+};
+
+// Sorted by name: looked up by binary search.
+constexpr Chave chaves[] = {
+    {"aftnsep", Ação::Ignorar},
+    {"annotation", Ação::Ignorar},
+    {"ansi", Ação::Ansi},
+    {"ansicpg", Ação::Ansicpg},
+    {"atnauthor", Ação::Ignorar},
+    {"atnid", Ação::Ignorar},
+    {"b", Ação::B},
+    {"bkmkend", Ação::Ignorar},
+    {"bkmkstart", Ação::Ignorar},
+    {"blue", Ação::Blue},
+    {"bullet", Ação::Caractere, 0x2022},
+    {"cb", Ação::Cb},
+    {"cell", Ação::Célula},
+    {"cf", Ação::Cf},
+    {"colortbl", Ação::Cores},
+    {"comment", Ação::Ignorar},
+    {"cpg", Ação::Cpg},
+    {"datastore", Ação::Ignorar},
+    {"deff", Ação::Deff},
+    {"dibitmap", Ação::Dibitmap},
+    {"doccomm", Ação::Ignorar},
+    {"emdash", Ação::Caractere, 0x2014},
+    {"emfblip", Ação::Emfblip},
+    {"emspace", Ação::Caractere, 0x2003},
+    {"endash", Ação::Caractere, 0x2013},
+    {"enspace", Ação::Caractere, 0x2002},
+    {"f", Ação::F},
+    {"fcharset", Ação::Fcharset},
+    {"fi", Ação::Fi},
+    {"fldinst", Ação::Ignorar},
+    {"fldrslt", Ação::Mostrar},
+    {"fonttbl", Ação::Fontes},
+    {"footer", Ação::Ignorar},
+    {"footerf", Ação::Ignorar},
+    {"footerl", Ação::Ignorar},
+    {"footerr", Ação::Ignorar},
+    {"footnote", Ação::Ignorar},
+    {"fs", Ação::Fs},
+    {"ftncn", Ação::Ignorar},
+    {"ftnsep", Ação::Ignorar},
+    {"ftnsepc", Ação::Ignorar},
+    {"generator", Ação::Ignorar},
+    {"green", Ação::Green},
+    {"header", Ação::Ignorar},
+    {"headerf", Ação::Ignorar},
+    {"headerl", Ação::Ignorar},
+    {"headerr", Ação::Ignorar},
+    {"highlight", Ação::Cb},
+    {"i", Ação::I},
+    {"info", Ação::Ignorar},
+    {"jpegblip", Ação::Jpegblip},
+    {"latentstyles", Ação::Ignorar},
+    {"ldblquote", Ação::Caractere, 0x201C},
+    {"li", Ação::Li},
+    {"line", Ação::Linha},
+    {"listoverridetable", Ação::Ignorar},
+    {"listtable", Ação::Ignorar},
+    {"listtext", Ação::Mostrar},
+    {"lquote", Ação::Caractere, 0x2018},
+    {"mac", Ação::Mac},
+    {"nestcell", Ação::Célula},
+    {"nestrow", Ação::Par},
+    {"nonshppict", Ação::Ignorar},
+    {"objclass", Ação::Ignorar},
+    {"objdata", Ação::Ignorar},
+    {"object", Ação::Mostrar},
+    {"objname", Ação::Ignorar},
+    {"par", Ação::Par},
+    {"pard", Ação::Pard},
+    {"pc", Ação::Pc},
+    {"pca", Ação::Pca},
+    {"pgdsctbl", Ação::Ignorar},
+    {"pich", Ação::Pich},
+    {"pichgoal", Ação::Pichgoal},
+    {"picscalex", Ação::Picscalex},
+    {"picscaley", Ação::Picscaley},
+    {"pict", Ação::Imagem},
+    {"picw", Ação::Picw},
+    {"picwgoal", Ação::Picwgoal},
+    {"plain", Ação::Plain},
+    {"pn", Ação::Ignorar},
+    {"pngblip", Ação::Pngblip},
+    {"pntext", Ação::Mostrar},
+    {"pntxta", Ação::Ignorar},
+    {"pntxtb", Ação::Ignorar},
+    {"qc", Ação::Qc},
+    {"qj", Ação::Qj},
+    {"ql", Ação::Ql},
+    {"qr", Ação::Qr},
+    {"rdblquote", Ação::Caractere, 0x201D},
+    {"red", Ação::Red},
+    {"result", Ação::Mostrar},
+    {"revtbl", Ação::Ignorar},
+    {"ri", Ação::Ri},
+    {"row", Ação::Par},
+    {"rquote", Ação::Caractere, 0x2019},
+    {"rsidtbl", Ação::Ignorar},
+    {"sa", Ação::Sa},
+    {"sb", Ação::Sb},
+    {"shppict", Ação::Mostrar},
+    {"sl", Ação::Sl},
+    {"slmult", Ação::Slmult},
+    {"stylesheet", Ação::Ignorar},
+    {"tab", Ação::Tab},
+    {"tc", Ação::Ignorar},
+    {"template", Ação::Ignorar},
+    {"themedata", Ação::Ignorar},
+    {"u", Ação::U},
+    {"uc", Ação::Uc},
+    {"ul", Ação::Ul},
+    {"uld", Ação::Ul},
+    {"uldash", Ação::Ul},
+    {"uldb", Ação::Ul},
+    {"ulnone", Ação::UlNenhum},
+    {"ulth", Ação::Ul},
+    {"ulw", Ação::Ul},
+    {"ulwave", Ação::Ul},
+    {"v", Ação::V},
+    {"wbitmap", Ação::Wbitmap},
+    {"wmetafile", Ação::Wmetafile},
+    {"xe", Ação::Ignorar},
+    {"xmlnsdecl", Ação::Ignorar},
+    {"zwj", Ação::Caractere, 0x200D},
+    {"zwnj", Ação::Caractere, 0x200C},
+};
+
+constexpr bool ordenadas() {
+    for (std::size_t i = 1; i < std::size(chaves); ++i)
+        if (!(chaves[i - 1].nome < chaves[i].nome))
+            return false;
+    return true;
+}
+static_assert(ordenadas(), "the keyword table must be sorted by name");
+
+const Chave* procuraChave(std::string_view nome) {
+    auto it = std::lower_bound(std::begin(chaves), std::end(chaves), nome,
+                               [](const Chave& c, std::string_view n) { return c.nome < n; });
+    return it != std::end(chaves) && it->nome == nome ? it : nullptr;
+}
+
+// Code page standing for fonts of the symbol character set: their bytes are glyph numbers.
+constexpr int páginaSímbolo = 42;
+
+int páginaDoConjunto(int conjunto) {
+    switch (conjunto) {
+    case 2:
+        return páginaSímbolo;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 255:
+        return 437;
+    default:
+        return 0; // the document's code page
+    }
+}
+
+// The bullets that lists take from the symbol fonts.
+std::u16string decodificaSímbolos(std::string_view bytes, bool wingdings) {
+    std::u16string s;
+    for (char c : bytes) {
+        auto b = static_cast<unsigned char>(c);
+        char16_t u = b;
+        if (wingdings) {
+            switch (b) {
+            case 0x6C:
+                u = 0x25CF;
+                break; // black circle
+            case 0x6E:
+                u = 0x25A0;
+                break; // black square
+            case 0x71:
+                u = 0x2751;
+                break; // shadowed square
+            case 0x76:
+                u = 0x2756;
+                break; // diamond
+            case 0xA7:
+                u = 0x25AA;
+                break; // small black square
+            case 0xD8:
+                u = 0x27A2;
+                break; // arrowhead
+            case 0xFC:
+                u = 0x2713;
+                break; // check mark
+            default:
+                break;
+            }
+        } else if (b == 0xB7) {
+            u = 0x2022; // bullet
+        }
+        s.push_back(u);
+    }
+    return s;
+}
+
+struct FormatoCaractere {
+    int fonte = -1; // -1: the default font (\deff)
+    int meiosPontos = 24;
+    bool negrito = false;
+    bool itálico = false;
+    bool sublinhado = false;
+    bool oculto = false;
+    int cor = -1;   // index into the colour table
+    int fundo = -1; // index into the colour table
+    bool operator==(const FormatoCaractere&) const = default;
+};
+
+struct Estado {
+    Destino destino = Destino::Texto;
+    FormatoCaractere car;
+    FormatoParágrafo par;
+    int uc = 1;
+};
+
+struct Fonte {
+    std::u16string nome;
+    int conjunto = -1;
+    int página = 0;
+};
+
+struct EntradaCor {
+    Cor cor;
+    bool automática = true;
+};
+
+class Leitor {
+  public:
+    explicit Leitor(Saída& saída) : saída_(saída) { pilha_.emplace_back(); }
+
+    void lê(std::string_view rtf) {
+        Tokenizador tk(rtf);
+        for (Token t = tk.próximo(); t.tipo != TipoToken::Fim; t = tk.próximo())
+            trata(t);
+        // End of file inside groups: close them, which keeps what they held.
+        excesso_ = 0;
+        while (pilha_.size() > 1)
+            fechaGrupo();
+        esvazia();
+        if (conteúdo_)
+            saída_.parágrafo(pilha_.back().par, estilo(pilha_.back().car));
+    }
+
+  private:
+    Estado& atual() { return pilha_.back(); }
+
+    void trata(const Token& t) {
+        if (t.tipo == TipoToken::Abre || t.tipo == TipoToken::Fecha) {
+            pulando_ = 0;
+            asterisco_ = false;
+            if (t.tipo == TipoToken::Abre)
+                abreGrupo();
+            else
+                fechaGrupo();
+            return;
+        }
+        // Characters that stand in for the last \uN are dropped; a control word counts as one.
+        if (pulando_ > 0) {
+            if (t.tipo != TipoToken::Texto) {
+                --pulando_;
+                return;
+            }
+            std::size_t n = std::min<std::size_t>(std::size_t(pulando_), t.dados.size());
+            pulando_ -= int(n);
+            if (n < t.dados.size())
+                texto(t.dados.substr(n));
+            return;
+        }
+        bool asterisco = asterisco_;
+        asterisco_ = false;
+        if (atual().destino == Destino::Ignorar)
+            return;
+        switch (t.tipo) {
+        case TipoToken::Texto:
+            texto(t.dados);
+            break;
+        case TipoToken::Hex:
+            hex(t.byte);
+            break;
+        case TipoToken::Binário:
+            if (atual().destino == Destino::Imagem && imagemAberta_)
+                imagem_.dados.insert(imagem_.dados.end(), t.dados.begin(), t.dados.end());
+            break;
+        case TipoToken::Símbolo:
+            símbolo(t.símbolo);
+            break;
+        case TipoToken::Palavra:
+            palavra(t, asterisco);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void abreGrupo() {
+        if (pilha_.size() > profundidadeMáxima) {
+            ++excesso_;
+            return;
+        }
+        pilha_.push_back(pilha_.back());
+    }
+
+    void fechaGrupo() {
+        if (excesso_ > 0) {
+            --excesso_;
+            return;
+        }
+        if (pilha_.size() <= 1)
+            return; // a closing brace too many
+        if (imagemAberta_ && pilha_.size() - 1 == nívelImagem_)
+            fechaImagem();
+        if (atual().destino == Destino::Fontes)
+            fechaFonte();
+        pilha_.pop_back();
+    }
+
+    void símbolo(char c) {
+        switch (c) {
+        case '*':
+            asterisco_ = true;
+            break;
+        case '\\':
+        case '{':
+        case '}':
+            texto(std::string_view(&c, 1));
+            break;
+        case '~':
+            unidade(0x00A0);
+            break;
+        case '_':
+            unidade(u'-');
+            break;
+        case '\n':
+            fimDeParágrafo();
+            break;
+        default:
+            break; // \- (soft hyphen), \|, \: and the rest show nothing
+        }
+    }
+
+    void palavra(const Token& t, bool asterisco) {
+        const Chave* chave = procuraChave(t.dados);
+        if (asterisco && (!chave || !éDestino(chave->ação))) {
+            atual().destino = Destino::Ignorar; // {\*\unknown ...}: skipped whole
+            return;
+        }
+        if (!chave)
+            return;
+        Estado& e = atual();
+        int p = t.parâmetro;
+        bool liga = !t.temParâmetro || p != 0;
+        switch (chave->ação) {
+        case Ação::Ignorar:
+            e.destino = Destino::Ignorar;
+            break;
+        case Ação::Fontes:
+            e.destino = Destino::Fontes;
+            break;
+        case Ação::Cores:
+            e.destino = Destino::Cores;
+            corAtual_ = EntradaCor{};
+            break;
+        case Ação::Imagem:
+            if (pilha_.size() < 2)
+                break; // a picture needs a group of its own
+            if (e.destino == Destino::Texto && !imagemAberta_) {
+                e.destino = Destino::Imagem;
+                imagemAberta_ = true;
+                nívelImagem_ = pilha_.size() - 1;
+                imagem_ = Imagem{};
+                meioByte_ = -1;
+            } else {
+                e.destino = Destino::Ignorar;
+            }
+            break;
+        case Ação::Mostrar:
+            break;
+        case Ação::Ansi:
+            página_ = 1252;
+            break;
+        case Ação::Mac:
+            página_ = 10000;
+            break;
+        case Ação::Pc:
+            página_ = 437;
+            break;
+        case Ação::Pca:
+            página_ = 850;
+            break;
+        case Ação::Ansicpg:
+            if (p > 0)
+                página_ = p;
+            break;
+        case Ação::Deff:
+            deff_ = p;
+            break;
+        case Ação::Uc:
+            e.uc = std::max(p, 0);
+            break;
+        case Ação::U:
+            unidade(char16_t(std::uint32_t(p) & 0xFFFF));
+            pulando_ = e.uc;
+            break;
+        case Ação::Fcharset:
+            if (e.destino == Destino::Fontes)
+                fonteAtual_.conjunto = p;
+            break;
+        case Ação::Cpg:
+            if (e.destino == Destino::Fontes)
+                fonteAtual_.página = p;
+            break;
+        case Ação::F:
+            if (e.destino == Destino::Fontes) {
+                fechaFonte();
+                fonteAberta_ = true;
+                númeroFonte_ = p;
+                fonteAtual_ = Fonte{};
+                nomeFonte_.clear();
+            } else {
+                e.car.fonte = std::max(p, 0);
+            }
+            break;
+        case Ação::Red:
+        case Ação::Green:
+        case Ação::Blue:
+            if (e.destino == Destino::Cores) {
+                auto v = std::uint8_t(std::clamp(p, 0, 255));
+                Cor& c = corAtual_.cor;
+                (chave->ação == Ação::Red ? c.r : chave->ação == Ação::Green ? c.g : c.b) = v;
+                corAtual_.automática = false;
+            }
+            break;
+        default:
+            if (e.destino == Destino::Imagem)
+                palavraImagem(chave->ação, t);
+            else if (e.destino == Destino::Texto)
+                palavraTexto(*chave, t, liga);
+            break;
+        }
+    }
+
+    void palavraTexto(const Chave& chave, const Token& t, bool liga) {
+        Estado& e = atual();
+        int p = t.parâmetro;
+        switch (chave.ação) {
+        case Ação::Par:
+            fimDeParágrafo();
+            break;
+        case Ação::Linha:
+            unidade(0x2028);
+            break;
+        case Ação::Tab:
+        case Ação::Célula:
+            unidade(u'\t');
+            break;
+        case Ação::Caractere:
+            unidade(chave.caractere);
+            break;
+        case Ação::Pard:
+            e.par = FormatoParágrafo{};
+            break;
+        case Ação::Ql:
+            e.par.alinhamento = Alinhamento::Esquerda;
+            break;
+        case Ação::Qr:
+            e.par.alinhamento = Alinhamento::Direita;
+            break;
+        case Ação::Qc:
+            e.par.alinhamento = Alinhamento::Centro;
+            break;
+        case Ação::Qj:
+            e.par.alinhamento = Alinhamento::Justificado;
+            break;
+        case Ação::Li:
+            e.par.recuoEsquerdo = p;
+            break;
+        case Ação::Ri:
+            e.par.recuoDireito = p;
+            break;
+        case Ação::Fi:
+            e.par.recuoPrimeira = p;
+            break;
+        case Ação::Sb:
+            e.par.espaçoAntes = p;
+            break;
+        case Ação::Sa:
+            e.par.espaçoDepois = p;
+            break;
+        case Ação::Sl:
+            e.par.entreLinhas = p;
+            break;
+        case Ação::Slmult:
+            e.par.múltiplo = p != 0;
+            break;
+        case Ação::Plain:
+            e.car = FormatoCaractere{};
+            break;
+        case Ação::B:
+            e.car.negrito = liga;
+            break;
+        case Ação::I:
+            e.car.itálico = liga;
+            break;
+        case Ação::Ul:
+            e.car.sublinhado = liga;
+            break;
+        case Ação::UlNenhum:
+            e.car.sublinhado = false;
+            break;
+        case Ação::V:
+            e.car.oculto = liga;
+            break;
+        case Ação::Fs:
+            e.car.meiosPontos = t.temParâmetro ? p : 24;
+            break;
+        case Ação::Cf:
+            e.car.cor = p;
+            break;
+        case Ação::Cb:
+            e.car.fundo = p;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void palavraImagem(Ação ação, const Token& t) {
+        int p = t.parâmetro;
+        switch (ação) {
+        case Ação::Pngblip:
+            imagem_.tipo = TipoImagem::Png;
+            break;
+        case Ação::Jpegblip:
+            imagem_.tipo = TipoImagem::Jpeg;
+            break;
+        case Ação::Dibitmap:
+            imagem_.tipo = TipoImagem::Dib;
+            break;
+        case Ação::Wbitmap:
+            imagem_.tipo = TipoImagem::Ddb;
+            break;
+        case Ação::Wmetafile:
+            imagem_.tipo = TipoImagem::Wmf;
+            imagem_.modoMapa = t.temParâmetro ? p : 1;
+            break;
+        case Ação::Emfblip:
+            imagem_.tipo = TipoImagem::Emf;
+            break;
+        case Ação::Picw:
+            imagem_.picw = p;
+            break;
+        case Ação::Pich:
+            imagem_.pich = p;
+            break;
+        case Ação::Picwgoal:
+            imagem_.picwgoal = p;
+            break;
+        case Ação::Pichgoal:
+            imagem_.pichgoal = p;
+            break;
+        case Ação::Picscalex:
+            imagem_.escalaX = p;
+            break;
+        case Ação::Picscaley:
+            imagem_.escalaY = p;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Paragraph end (also \row and a backslash before a line end).
+    void fimDeParágrafo() {
+        if (atual().destino != Destino::Texto)
+            return;
+        esvazia();
+        saída_.parágrafo(atual().par, estilo(atual().car));
+        conteúdo_ = false;
+    }
+
+    void texto(std::string_view bytes) {
+        switch (atual().destino) {
+        case Destino::Texto:
+            textoVisível(bytes);
+            break;
+        case Destino::Fontes:
+            for (char c : bytes) {
+                if (c == ';')
+                    fechaFonte();
+                else if (fonteAberta_)
+                    nomeFonte_.push_back(c);
+            }
+            break;
+        case Destino::Cores:
+            for (char c : bytes) {
+                if (c == ';') {
+                    cores_.push_back(corAtual_);
+                    corAtual_ = EntradaCor{};
+                }
+            }
+            break;
+        case Destino::Imagem:
+            if (!imagemAberta_)
+                break;
+            for (char c : bytes) {
+                int v = valorHex(c);
+                if (v < 0)
+                    continue;
+                if (meioByte_ < 0) {
+                    meioByte_ = v;
+                } else {
+                    imagem_.dados.push_back(std::uint8_t(meioByte_ * 16 + v));
+                    meioByte_ = -1;
+                }
+            }
+            break;
+        case Destino::Ignorar:
+            break;
+        }
+    }
+
+    void hex(std::uint8_t b) {
+        char c = char(b);
+        if (atual().destino == Destino::Texto)
+            textoVisível(std::string_view(&c, 1));
+        else if (atual().destino == Destino::Fontes && fonteAberta_)
+            nomeFonte_.push_back(c);
+    }
+
+    // Bytes of the text shown; control characters other than the tab are dropped.
+    void textoVisível(std::string_view bytes) {
+        if (atual().car.oculto)
+            return;
+        prepara();
+        for (char c : bytes) {
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+                bytes_.push_back(c);
+        }
+        conteúdo_ = true;
+    }
+
+    void unidade(char16_t u) {
+        if (atual().destino != Destino::Texto || atual().car.oculto)
+            return;
+        prepara();
+        decodificaBytes();
+        trecho_.push_back(u);
+        conteúdo_ = true;
+    }
+
+    // Text is handed over in runs of one format: a new format ends the run before.
+    void prepara() {
+        if (temTrecho_ && formatoTrecho_ == atual().car)
+            return;
+        esvazia();
+        temTrecho_ = true;
+        formatoTrecho_ = atual().car;
+    }
+
+    void decodificaBytes() {
+        if (bytes_.empty())
+            return;
+        const Fonte* f = fonte(formatoTrecho_.fonte);
+        int pg = 0;
+        if (f)
+            pg = f->página > 0 ? f->página : páginaDoConjunto(f->conjunto);
+        if (pg == 0)
+            pg = página_;
+        if (pg == páginaSímbolo)
+            trecho_ += decodificaSímbolos(bytes_, f && f->nome.starts_with(u"Wingdings"));
+        else
+            trecho_ += saída_.decodifica(pg, bytes_);
+        bytes_.clear();
+    }
+
+    void esvazia() {
+        if (!temTrecho_)
+            return;
+        decodificaBytes();
+        if (!trecho_.empty())
+            saída_.texto(trecho_, estilo(formatoTrecho_));
+        trecho_.clear();
+        temTrecho_ = false;
+    }
+
+    const Fonte* fonte(int número) const {
+        auto it = fontes_.find(número < 0 ? deff_ : número);
+        return it == fontes_.end() ? nullptr : &it->second;
+    }
+
+    Estilo estilo(const FormatoCaractere& c) const {
+        Estilo e;
+        if (const Fonte* f = fonte(c.fonte))
+            e.família = f->nome;
+        e.pontos = std::clamp(c.meiosPontos, 2, 3276) / 2.0;
+        e.negrito = c.negrito;
+        e.itálico = c.itálico;
+        e.sublinhado = c.sublinhado;
+        auto procura = [this](int i, bool& tem, Cor& cor) {
+            if (i >= 0 && std::size_t(i) < cores_.size() && !cores_[std::size_t(i)].automática) {
+                tem = true;
+                cor = cores_[std::size_t(i)].cor;
+            }
+        };
+        procura(c.cor, e.temCor, e.cor);
+        procura(c.fundo, e.temFundo, e.fundo);
+        return e;
+    }
+
+    void fechaFonte() {
+        if (!fonteAberta_)
+            return;
+        fonteAberta_ = false;
+        while (!nomeFonte_.empty() && nomeFonte_.back() == ' ')
+            nomeFonte_.pop_back();
+        std::size_t início = nomeFonte_.find_first_not_of(' ');
+        fonteAtual_.nome = decodifica1252(início == std::string::npos
+                                              ? std::string_view()
+                                              : std::string_view(nomeFonte_).substr(início));
+        fontes_.emplace(númeroFonte_, std::move(fonteAtual_));
+        fonteAtual_ = Fonte{};
+        nomeFonte_.clear();
+    }
+
+    void fechaImagem() {
+        imagemAberta_ = false;
+        // The picture belongs to the text around its group.
+        const Estado& fora = pilha_[nívelImagem_ - 1];
+        if (fora.destino != Destino::Texto || fora.car.oculto) {
+            imagem_ = Imagem{};
+            return;
+        }
+        esvazia();
+        saída_.imagem(imagem_, estilo(fora.car));
+        imagem_ = Imagem{};
+        conteúdo_ = true;
+    }
+
+    Saída& saída_;
+    std::vector<Estado> pilha_;
+    std::size_t excesso_ = 0; // groups opened beyond the depth limit
+    int pulando_ = 0;         // characters still to drop after \uN
+    bool asterisco_ = false;
+    int página_ = 1252;
+    int deff_ = 0;
+    bool conteúdo_ = false; // something shown since the last paragraph end
+
+    std::map<int, Fonte> fontes_;
+    bool fonteAberta_ = false;
+    int númeroFonte_ = 0;
+    Fonte fonteAtual_;
+    std::string nomeFonte_;
+
+    std::vector<EntradaCor> cores_;
+    EntradaCor corAtual_;
+
+    bool imagemAberta_ = false;
+    std::size_t nívelImagem_ = 0;
+    Imagem imagem_;
+    int meioByte_ = -1;
+
+    bool temTrecho_ = false;
+    FormatoCaractere formatoTrecho_;
+    std::string bytes_;
+    std::u16string trecho_;
+};
+
+} // namespace
+
+void ler(std::string_view rtf, Saída& saída) {
+    Leitor leitor(saída);
+    leitor.lê(rtf);
+}
+
+} // namespace vb::rtf

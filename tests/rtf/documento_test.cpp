@@ -1,0 +1,127 @@
+// The reader writing into a QTextDocument: formats, paragraphs and pictures.
+
+#include "auxiliar.h"
+#include "documentortf.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <gtest/gtest.h>
+
+using namespace vb::rtf;
+
+namespace {
+
+class Documento : public ::testing::Test {
+  protected:
+    void carrega(const std::string& rtf) { carregaDocumento(&doc, rtf); }
+
+    // The pictures of the document, in order.
+    std::vector<QImage> imagens() {
+        std::vector<QImage> v;
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat()) {
+                    QString nome = it.fragment().charFormat().toImageFormat().name();
+                    v.push_back(
+                        doc.resource(QTextDocument::ImageResource, QUrl(nome)).value<QImage>());
+                }
+        return v;
+    }
+
+    QTextDocument doc;
+};
+
+TEST_F(Documento, FormatosDeParágrafoEDeCaractere) {
+    carrega(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}}
+\pard\qr\b Pg 1\par
+\pard\qc\plain\i centro\par\par
+\pard\qj\li300\sb150\plain\fs32 justificado \ul sub\par
+\pard fim})");
+    ASSERT_EQ(doc.blockCount(), 5); // the empty paragraph stays, no empty block at the end
+    QTextBlock b = doc.begin();
+    EXPECT_EQ(b.text(), "Pg 1");
+    EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(b.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_TRUE(b.begin().fragment().charFormat().fontFamilies().toStringList().contains("Arial"));
+    b = b.next();
+    EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_TRUE(b.begin().fragment().charFormat().fontItalic());
+    EXPECT_NE(b.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    b = b.next();
+    EXPECT_EQ(b.text(), "");
+    b = b.next();
+    EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    EXPECT_DOUBLE_EQ(b.blockFormat().leftMargin(), 20);
+    EXPECT_DOUBLE_EQ(b.blockFormat().topMargin(), 10);
+    EXPECT_DOUBLE_EQ(b.begin().fragment().charFormat().fontPointSize(), 16);
+    auto it = b.begin();
+    ++it;
+    EXPECT_EQ(it.fragment().text(), "sub");
+    EXPECT_TRUE(it.fragment().charFormat().fontUnderline());
+    EXPECT_EQ(b.next().text(), "fim");
+}
+
+TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
+    carrega(R"({\rtf1\ansi\ansicpg1252 exem\-plo Pg {\lang1033\cf1 12}\line x\par})");
+    EXPECT_EQ(doc.toRawText(), QString::fromUtf8("exemplo Pg 12\u2028x"));
+    EXPECT_FALSE(doc.find("Pg 12").isNull());
+    carrega(R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})");
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("Привет"));
+    carrega(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}{\f2\fcharset2 Wingdings;}}
+{\f1\'b7}{\f2\'a7\'d8}})");
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("•▪➢"));
+}
+
+TEST_F(Documento, ImagensPngJpegEDib) {
+    QImage origem = teste::imagemDeTeste(8, 6);
+    std::string rtf = "{\\rtf1 {\\pict\\pngblip\\picw8\\pich6 " +
+                      teste::hex(teste::bytesDaImagem(origem, "PNG")) + "}" +
+                      "{\\pict\\jpegblip\\picwgoal240\\pichgoal180 " +
+                      teste::hex(teste::bytesDaImagem(origem, "JPG")) + "}";
+    std::vector<std::uint8_t> bmp = teste::bytesDaImagem(origem, "BMP");
+    bmp.erase(bmp.begin(), bmp.begin() + 14); // RTF keeps no file header
+    rtf += "{\\pict\\dibitmap0\\picw8\\pich6 " + teste::hex(bmp) + "}}";
+    carrega(rtf);
+    auto v = imagens();
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_EQ(v[0].size(), QSize(8, 6));
+    EXPECT_EQ(v[0].pixelColor(1, 1), QColor(255, 255, 0));
+    EXPECT_EQ(v[0].pixelColor(1, 5), QColor(0, 0, 255));
+    EXPECT_EQ(v[1].size(), QSize(16, 12)); // 240 x 180 twips, scaled up
+    EXPECT_GT(v[1].pixelColor(8, 1).red(), 200);
+    EXPECT_LT(v[1].pixelColor(8, 11).red(), 60);
+    EXPECT_EQ(v[2].size(), QSize(8, 6));
+    EXPECT_EQ(v[2].pixelColor(7, 0), QColor(255, 255, 0)); // bottom-up rows put right
+    EXPECT_EQ(v[2].pixelColor(7, 5), QColor(0, 0, 255));
+}
+
+TEST_F(Documento, MetarquivoDesenhadoPelaLibwmf) {
+    // 2000 x 1000 logical units shown at 3000 x 1500 twips = 200 x 100 pixels.
+    std::string rtf =
+        "{\\rtf1 {\\pict\\wmetafile8\\picw5292\\pich2646\\picwgoal3000\\pichgoal1500 " +
+        teste::hex(teste::metarquivoDeTeste()) + "}}";
+    carrega(rtf);
+    auto v = imagens();
+    ASSERT_EQ(v.size(), 1u);
+    ASSERT_EQ(v[0].size(), QSize(200, 100));
+    EXPECT_EQ(v[0].pixelColor(50, 25), QColor(255, 0, 0));      // inside the rectangle
+    EXPECT_EQ(v[0].pixelColor(150, 10), QColor(255, 255, 255)); // outside every shape
+    EXPECT_EQ(v[0].pixelColor(120, 75), QColor(255, 255, 255)); // the ellipse's border only
+}
+
+TEST_F(Documento, CaixaEmolduradaQuandoNãoDáParaDesenhar) {
+    carrega(
+        R"({\rtf1 {\pict\wmetafile8\picwgoal600\pichgoal300 0100090000}{\pict\pngblip\picwgoal150\pichgoal150 00}{\pict\macpict\picw4\pich4 00}})");
+    auto v = imagens();
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_EQ(v[0].size(), QSize(40, 20));
+    EXPECT_EQ(v[0].pixelColor(0, 0), QColor(Qt::gray));
+    EXPECT_EQ(v[0].pixelColor(39, 19), QColor(Qt::gray));
+    EXPECT_EQ(v[0].pixelColor(20, 10).alpha(), 0);
+    EXPECT_EQ(v[1].size(), QSize(10, 10));
+    EXPECT_EQ(v[2].size(), QSize(4, 4));
+}
+
+} // namespace
