@@ -25,8 +25,12 @@ QString qstring(std::u16string_view s) {
 
 QTextCharFormat formatoCaractere(const Estilo& e) {
     QTextCharFormat f;
-    if (!e.família.empty())
-        f.setFontFamilies({qstring(e.família)});
+    // Symbol-font bytes are decoded to Unicode already; the font here that bears the name may
+    // not hold those characters, so they take the text's own font.
+    const QString família = qstring(e.família);
+    if (!família.isEmpty() && família != QLatin1String("Symbol") &&
+        !família.startsWith(QLatin1String("Wingdings")))
+        f.setFontFamilies({família});
     f.setFontPointSize(e.pontos);
     f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(e.itálico);
@@ -57,6 +61,9 @@ QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
     f.setLeftMargin(p.recuoEsquerdo / twipsPorPixel);
     f.setRightMargin(p.recuoDireito / twipsPorPixel);
     f.setTextIndent(p.recuoPrimeira / twipsPorPixel);
+    // A hanging indent carries an implicit tab stop at the left indent (bulleted paragraphs).
+    if (p.recuoPrimeira < 0 && p.recuoEsquerdo > 0)
+        f.setTabPositions({QTextOption::Tab(p.recuoEsquerdo / twipsPorPixel, QTextOption::LeftTab)});
     f.setTopMargin(p.espaçoAntes / twipsPorPixel);
     f.setBottomMargin(p.espaçoDepois / twipsPorPixel);
     if (p.entreLinhas != 0) {

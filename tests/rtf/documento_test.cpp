@@ -33,6 +33,19 @@ class Documento : public ::testing::Test {
     QTextDocument doc;
 };
 
+TEST_F(Documento, MarcadorDeListaComRecuoPendente) {
+    // A bullet in the symbol font, then a tab to the hanging indent: the bullet is shown in the
+    // text's font and the text starts at the indent, not at a default tab stop.
+    carrega(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fnil\fcharset2 Symbol;}}
+\pard{\pntext\f1\'b7\tab}{\*\pn\pnlvlblt\pnf1\pnindent200{\pntxtb\'b7}}\fi-200\li200\f0 passo\par})");
+    const QTextBlock b = doc.begin();
+    EXPECT_EQ(b.text(), QString(QChar(0x2022)) + "\tpasso");
+    EXPECT_FALSE(b.begin().fragment().charFormat().fontFamilies().toStringList().contains("Symbol"));
+    const auto tabs = b.blockFormat().tabPositions();
+    ASSERT_EQ(tabs.size(), 1);
+    EXPECT_DOUBLE_EQ(tabs[0].position, 200.0 / 15);
+}
+
 TEST_F(Documento, FormatosDeParágrafoEDeCaractere) {
     carrega(R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}}
 \pard\qr\b Pg 1\par
