@@ -33,6 +33,20 @@ bool TemCuringa(const QString& nome) {
 } // namespace
 
 void DelDir(const QString& DeletarDir) {
+    // The folder itself a link: the link goes and what it points to stays, as for the links
+    // inside the tree (the listing below would see an empty folder and leave the link).
+    QString pasta = DeletarDir;
+    while (pasta.endsWith(QLatin1Char('\\')) || pasta.endsWith(QLatin1Char('/')))
+        pasta.chop(1);
+    try {
+        if (!pasta.isEmpty() && vb::Resolver(pasta).ligação) { // never a drive's root
+            vb::Kill(pasta);
+            return;
+        }
+    } catch (const vb::VbError&) {
+        return;
+    }
+
     const int atributos = vb::vbDirectory | vb::vbHidden;
     if (vb::DirLista(DeletarDir, vb::vbDirectory).isEmpty())
         return;

@@ -175,6 +175,9 @@ Form3::Form3(Tela1& tela) : QDialog(nullptr), tela_(tela) {
     Confirmar->setGeometry(Px(3120), Px(1680), Px(1335), Px(375));
     connect(Confirmar, &QPushButton::clicked, this,
             [this] { vb::Handler([this] { Confirmar_Click(); }); });
+    // Escape dismisses the dialog as the close box does: it is unloaded, and the next showing
+    // loads it with both options cleared.
+    connect(this, &QDialog::rejected, this, [this] { carregado_ = false; });
 }
 
 void Form3::Form_Load() {

@@ -1,6 +1,7 @@
 #include "motor.h"
 
 #include "arquivos.h"
+#include "caminhos.h"
 #include "dialogos.h"
 #include "fim.h"
 #include "form3.h"
@@ -10,6 +11,9 @@
 #include "vberro.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace menu {
 
@@ -17,6 +21,35 @@ namespace {
 
 QString Texto(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
+}
+
+// A wildcard kill clears the files of one folder of a tree that the lesson owns. A folder of
+// that tree that is a symbolic link leads outside it, so the kill is passed over there, as a
+// folder listing never goes through a link either. The tree's own top folder, a folder in the
+// root of the drive ("c:\qvcurso", "c:\00Documentos"), may itself be a link to wherever the
+// student keeps it.
+bool PassaPorLigação(const QString& padrão) {
+    const qsizetype barra =
+        std::max(padrão.lastIndexOf(QLatin1Char('\\')), padrão.lastIndexOf(QLatin1Char('/')));
+    const QString nome = padrão.mid(barra + 1);
+    if (barra < 0 || !(nome.contains(QLatin1Char('*')) || nome.contains(QLatin1Char('?'))))
+        return false;
+    static const QRegularExpression separadores(QStringLiteral("[\\\\/]"));
+    const QStringList partes = padrão.left(barra).split(separadores, Qt::SkipEmptyParts);
+    const bool drive = !partes.isEmpty() && partes[0].endsWith(QLatin1Char(':'));
+    QString caminho = drive ? partes[0] : QString();
+    for (qsizetype i = drive ? 1 : 0; i < partes.size(); ++i) {
+        caminho += QLatin1Char('\\') + partes[i];
+        if (i < (drive ? 2 : 1))
+            continue;
+        try {
+            if (vb::Resolver(caminho).ligação)
+                return true;
+        } catch (const vb::VbError&) {
+            return false;
+        }
+    }
+    return false;
 }
 
 // Outcome of one step.
@@ -33,6 +66,8 @@ Fim Rodar(catalogo::Passo passo, const QString& a, const QString& b, const catal
         t.Codprog->setText(Texto(item.código));
         break;
     case Passo::Apaga:
+        if (PassaPorLigação(a))
+            break;
         try {
             vb::Kill(a);
         } catch (const vb::VbError&) {
