@@ -1,8 +1,9 @@
 // Lays out a runnable installation folder: the pictures the programs load, a sample file for
 // every exercise source the lesson items name, and the installation settings.
 //
-// Usage: qvinstalar <installation folder>
+// Usage: qvinstalar <installation folder> [lesson figure files...]
 
+#include "desenho.h"
 #include "form3.h"
 #include "passos.h"
 
@@ -78,6 +79,107 @@ QImage FundoMenu() {
     return img;
 }
 
+// The lesson window's cover: the course package's name over a drawing desk.
+QImage Capa() {
+    QImage img(250, 300, QImage::Format_RGB32);
+    img.fill(QColor(255, 251, 255));
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient faixa(0, 0, 0, 90);
+    faixa.setColorAt(0, QColor(0, 40, 110));
+    faixa.setColorAt(1, QColor(0, 90, 160));
+    g.fillRect(QRect(0, 0, 250, 90), faixa);
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setBold(true);
+    f.setPixelSize(30);
+    g.setFont(f);
+    g.setPen(QColor(255, 255, 0));
+    g.drawText(QRect(0, 8, 250, 44), Qt::AlignCenter, QStringLiteral("Aulavix"));
+    f.setPixelSize(13);
+    g.setFont(f);
+    g.setPen(Qt::white);
+    g.drawText(QRect(0, 52, 250, 26), Qt::AlignCenter, QStringLiteral("Curso de AutoCAD 2000"));
+    // An isometric block with its dimension lines, the course's subject.
+    g.setPen(QPen(QColor(0, 51, 128), 2));
+    const QPointF o(125, 230);
+    const double a = 60, cx = a * 0.866, cy = a * 0.5;
+    QPolygonF topo{o + QPointF(0, -a - 2 * cy), o + QPointF(cx, -a - cy), o + QPointF(0, -a),
+                   o + QPointF(-cx, -a - cy)};
+    g.setBrush(QColor(200, 220, 245));
+    g.drawPolygon(topo);
+    g.setBrush(QColor(150, 185, 230));
+    g.drawPolygon(
+        QPolygonF{o + QPointF(-cx, -a - cy), o + QPointF(0, -a), o, o + QPointF(-cx, -cy)});
+    g.setBrush(QColor(110, 150, 210));
+    g.drawPolygon(QPolygonF{o + QPointF(0, -a), o + QPointF(cx, -a - cy), o + QPointF(cx, -cy), o});
+    g.setPen(QPen(QColor(128, 0, 0), 1));
+    g.drawLine(o + QPointF(-cx - 12, -cy + 7), o + QPointF(-12, 7));
+    g.drawText(QRectF(20, 250, 90, 20), Qt::AlignCenter, QStringLiteral("60"));
+    f.setPixelSize(11);
+    f.setBold(false);
+    g.setFont(f);
+    g.setPen(QColor(60, 60, 60));
+    g.drawText(QRect(0, 274, 250, 20), Qt::AlignCenter, QStringLiteral("Cursos de Informática"));
+    return img;
+}
+
+// The band at the left of the text: a column of the package's blue with drafting marks.
+QImage Faixa(bool caderno) {
+    QImage img(29, 392, QImage::Format_RGB32);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    if (!caderno) {
+        QLinearGradient fundo(0, 0, 29, 0);
+        fundo.setColorAt(0, QColor(0, 40, 110));
+        fundo.setColorAt(1, QColor(0, 90, 160));
+        g.fillRect(img.rect(), fundo);
+        g.setPen(QPen(QColor(255, 255, 225, 120), 1));
+        for (int y = 10; y < 392; y += 10)
+            g.drawLine(y % 50 == 0 ? 6 : 18, y, 29, y);
+        return img;
+    }
+    // The notebook: a spiral binding on brown card.
+    g.fillRect(img.rect(), QColor(143, 112, 95));
+    for (int y = 12; y < 392; y += 22) {
+        g.setPen(Qt::NoPen);
+        g.setBrush(QColor(60, 45, 38));
+        g.drawEllipse(QPointF(20, y), 3.5, 3.5);
+        g.setPen(QPen(QColor(200, 200, 205), 2.5));
+        g.setBrush(Qt::NoBrush);
+        g.drawArc(QRectF(3, y - 6, 18, 12), 90 * 16, 180 * 16);
+    }
+    return img;
+}
+
+QImage Logo() {
+    QImage img(41, 41, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setBrush(QColor(0, 51, 128));
+    g.setPen(Qt::NoPen);
+    g.drawRoundedRect(QRectF(1, 1, 39, 39), 6, 6);
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setBold(true);
+    f.setPixelSize(22);
+    g.setFont(f);
+    g.setPen(QColor(255, 255, 0));
+    g.drawText(QRect(0, 0, 41, 41), Qt::AlignCenter, QStringLiteral("A"));
+    return img;
+}
+
+// The lesson player's look settings: record 1 of 100 bytes, a variant holding a string.
+QByteArray Padrões() {
+    QByteArray texto = QByteArray("QVcapa.jpg").leftJustified(16, ' ') +
+                       QByteArray("QVfaixa.jpg").leftJustified(16, ' ') +
+                       QByteArray("QVlogo.jpg").leftJustified(16, ' ') + "255251255" + "000000000";
+    QByteArray r;
+    r += char(8), r += char(0);
+    r += char(texto.size() & 0xFF), r += char(texto.size() >> 8);
+    r += texto;
+    return r.leftJustified(100, '\0');
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +238,27 @@ int main(int argc, char** argv) {
     }
 
     FundoMenu().save(QDir(raiz).filePath(QStringLiteral("qvtelaini.jpg")), "JPG", 90);
+    Capa().save(QDir(raiz).filePath(QStringLiteral("QVcapa.jpg")), "JPG", 92);
+    Faixa(false).save(QDir(raiz).filePath(QStringLiteral("QVfaixa.jpg")), "JPG", 92);
+    Faixa(true).save(QDir(raiz).filePath(QStringLiteral("QVFXcaderno.jpg")), "JPG", 92);
+    Logo().save(QDir(raiz).filePath(QStringLiteral("QVlogo.jpg")), "JPG", 92);
+    Escrever(QDir(raiz).filePath(QStringLiteral("qvpadrões.txt")), Padrões());
+
+    // The figures of the lesson programs, drawn from their figure files.
+    int figuras = 0;
+    for (int i = 2; i < argc; ++i) {
+        QStringList erros;
+        for (const desenho::Figura& f :
+             desenho::LerFiguras(QString::fromLocal8Bit(argv[i]), &erros)) {
+            desenho::Desenhar(f.largura, f.altura, f.comandos, &erros)
+                .save(QDir(raiz).filePath(f.nome), "JPG", 92);
+            ++figuras;
+        }
+        for (const QString& e : erros)
+            std::fprintf(stderr, "%s: %s\n", argv[i], qPrintable(e));
+        if (!erros.isEmpty())
+            return 1;
+    }
 
     // The demo installation keeps every drive inside the build tree.
     const QString ini = QDir(raiz).filePath(QStringLiteral("qvmenu.ini"));
@@ -155,6 +278,7 @@ int main(int argc, char** argv) {
     }
     QDir(raiz).mkpath(QStringLiteral("../c"));
     QDir(raiz).mkpath(QStringLiteral("../a"));
-    std::printf("%d arquivos de exercício em %s\n", escritos, qPrintable(raiz));
+    std::printf("%d arquivos de exercício e %d figuras em %s\n", escritos, figuras,
+                qPrintable(raiz));
     return 0;
 }

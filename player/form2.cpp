@@ -1,0 +1,17 @@
+#include "form2.h"
+
+#include "twips.h"
+
+namespace jogador {
+
+Form2::Form2(QWidget* pai) : QWidget(pai, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    resize(Pixels(11880), Pixels(8490));
+    FiguraExterna = new QLabel(this);
+    FiguraExterna->setObjectName(QStringLiteral("FiguraExterna"));
+    FiguraExterna->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FiguraExterna->setToolTip(QStringLiteral("Este é um desenho parcial"));
+    FiguraExterna->setGeometry(0, 0, 0, 0);
+}
+
+} // namespace jogador
