@@ -58,10 +58,10 @@ constexpr Etapa a12[] = {N,
                          C("seleção.dwg"),
                          L};
 constexpr Etapa a13[] = {N, Cd, L};
-constexpr Etapa a14[] = {
-    N, Cd, K(QV_TRAB "linear.dwg"), C("cotas.dwg"), C("dim.dwg"), C("dim.jpg"), L};
-constexpr Etapa a15[] = {
-    N, Cd, K(QV_TRAB "Angular e Radial.dwg"), C("radial.dwg"), C("cotas.dwg"), L};
+constexpr Etapa a14[] = {N, Cd, K(QV_TRAB "linear.dwg"), C("cotas.dwg"), C("dim.dwg"), C("dim.jpg"),
+                         L};
+constexpr Etapa a15[] = {N, Cd, K(QV_TRAB "Angular e Radial.dwg"), C("radial.dwg"), C("cotas.dwg"),
+                         L};
 constexpr Etapa a16[] = {Cd,
                          N,
                          C("cadeira1.dwg", "cadeira.dwg"),
@@ -82,11 +82,11 @@ constexpr Item autoCad2D[] = {
     {"cAutoCad", 3, "03 - Coordenadas relativas polares; Desenhar círculos; Erase; Oops",
      "QVAC2D03", "1703", a03},
     {"cAutoCad", 4,
-     "04 - Recursos auxiliares; Ortho; Grid; Snap; Coordenadas; Osnap; Polar; Otrack",
-     "QVAC2D04", "1704", a04},
+     "04 - Recursos auxiliares; Ortho; Grid; Snap; Coordenadas; Osnap; Polar; Otrack", "QVAC2D04",
+     "1704", a04},
     {"cAutoCad", 5,
-     "05 - Editar desenho; Midpoint; Copy; Move; Rotacionar Objetos; Mirror; Endpoint",
-     "QVAC2D05", "1705", a05},
+     "05 - Editar desenho; Midpoint; Copy; Move; Rotacionar Objetos; Mirror; Endpoint", "QVAC2D05",
+     "1705", a05},
     {"cAutoCad", 6,
      "06 - Retângulo; Chamfer; Cópias paralelas e ordenadas; Linha de Referência; Espelhar;  "
      "Array",
@@ -187,8 +187,8 @@ constexpr Item autoCad2DII[] = {
      "QVAC2DII03", "1703", b03},
     {"cAutoCadII", 4, "04 - Layers, Estilos de Multilines", "QVAC2DII04", "1704", b04},
     {"cAutoCadII", 5,
-     "05 - Importar Multilines , Blocks, símbolos , Zoom Dynamic, Espelhar objetos",
-     "QVAC2DII05", "1705", b05},
+     "05 - Importar Multilines , Blocks, símbolos , Zoom Dynamic, Espelhar objetos", "QVAC2DII05",
+     "1705", b05},
     {"cAutoCadII", 6, "     - Exercício Módulo 5", "QVAC2DIIex05", "1705", b06},
     {"cAutoCadII", 7,
      "06 - Layer, Tipos de Linhas X  Layers, , Mudar características de objetos existentes",
@@ -240,12 +240,17 @@ constexpr Etapa c22[] = {N, Cd, C("mesa 3d-1.dwg", "mesa 3d.dwg"), L};
 constexpr Etapa c24[] = {N, Cd, C("render.dwg"), L};
 constexpr Etapa c25[] = {N, Cd, C("chalé10.dwg", "chalé.dwg"), L};
 constexpr Etapa c26[] = {N, Cd, C("chalé11.dwg", "chalé.dwg"), L};
-constexpr Etapa c27[] = {N,           Cd,          C("chalé12.dwg", "chalé.dwg"),
-                         C("bebida.dwg"), C("mesa 3d.dwg"), C("objeto.dwg"),
-                         C("taça.dwg"),   L};
+constexpr Etapa c27[] = {N,
+                         Cd,
+                         C("chalé12.dwg", "chalé.dwg"),
+                         C("bebida.dwg"),
+                         C("mesa 3d.dwg"),
+                         C("objeto.dwg"),
+                         C("taça.dwg"),
+                         L};
 constexpr Etapa c28[] = {N, Cd, C("chalé14.dwg", "chalé.dwg"), L};
-constexpr Etapa c29[] = {
-    N, Cd, C("chalé15.dwg", "chalé.dwg"), C("chalé-ex.dwg"), C("field.tif"), L};
+constexpr Etapa c29[] = {N, Cd, C("chalé15.dwg", "chalé.dwg"), C("chalé-ex.dwg"), C("field.tif"),
+                         L};
 constexpr Etapa c30[] = {N, Cd, C("chalé-ex1.dwg", "chalé-ex.dwg"), C("suporte.dwg"), L};
 
 constexpr Item autoCad3D[] = {

@@ -63,7 +63,8 @@ QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
     f.setTextIndent(p.recuoPrimeira / twipsPorPixel);
     // A hanging indent carries an implicit tab stop at the left indent (bulleted paragraphs).
     if (p.recuoPrimeira < 0 && p.recuoEsquerdo > 0)
-        f.setTabPositions({QTextOption::Tab(p.recuoEsquerdo / twipsPorPixel, QTextOption::LeftTab)});
+        f.setTabPositions(
+            {QTextOption::Tab(p.recuoEsquerdo / twipsPorPixel, QTextOption::LeftTab)});
     f.setTopMargin(p.espaçoAntes / twipsPorPixel);
     f.setBottomMargin(p.espaçoDepois / twipsPorPixel);
     if (p.entreLinhas != 0) {

@@ -17,7 +17,9 @@ struct Contagem {
     }
 };
 
-inline int vezes(const Etapa& e) { return e.lista ? int(e.lista->size()) : 1; }
+inline int vezes(const Etapa& e) {
+    return e.lista ? int(e.lista->size()) : 1;
+}
 
 inline Contagem Contar(const Item& item) {
     Contagem c;

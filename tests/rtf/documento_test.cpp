@@ -40,7 +40,8 @@ TEST_F(Documento, MarcadorDeListaComRecuoPendente) {
 \pard{\pntext\f1\'b7\tab}{\*\pn\pnlvlblt\pnf1\pnindent200{\pntxtb\'b7}}\fi-200\li200\f0 passo\par})");
     const QTextBlock b = doc.begin();
     EXPECT_EQ(b.text(), QString(QChar(0x2022)) + "\tpasso");
-    EXPECT_FALSE(b.begin().fragment().charFormat().fontFamilies().toStringList().contains("Symbol"));
+    EXPECT_FALSE(
+        b.begin().fragment().charFormat().fontFamilies().toStringList().contains("Symbol"));
     const auto tabs = b.blockFormat().tabPositions();
     ASSERT_EQ(tabs.size(), 1);
     EXPECT_DOUBLE_EQ(tabs[0].position, 200.0 / 15);
