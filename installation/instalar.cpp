@@ -112,9 +112,16 @@ QImage Capa() {
         QPolygonF{o + QPointF(-cx, -a - cy), o + QPointF(0, -a), o, o + QPointF(-cx, -cy)});
     g.setBrush(QColor(110, 150, 210));
     g.drawPolygon(QPolygonF{o + QPointF(0, -a), o + QPointF(cx, -a - cy), o + QPointF(cx, -cy), o});
+    // Its dimension along the lower left edge: extension lines, the dimension line, the value.
     g.setPen(QPen(QColor(128, 0, 0), 1));
-    g.drawLine(o + QPointF(-cx - 12, -cy + 7), o + QPointF(-12, 7));
-    g.drawText(QRectF(20, 250, 90, 20), Qt::AlignCenter, QStringLiteral("60"));
+    const QPointF normal(-0.5 * 16, 0.866 * 16), a0 = o + QPointF(-cx, -cy), a1 = o;
+    g.drawLine(a0 + normal * 0.2, a0 + normal * 1.2);
+    g.drawLine(a1 + normal * 0.2, a1 + normal * 1.2);
+    g.drawLine(a0 + normal, a1 + normal);
+    f.setPixelSize(12);
+    g.setFont(f);
+    g.drawText(QRectF((a0 + a1) / 2 + normal * 1.9 - QPointF(15, 8), QSizeF(30, 16)),
+               Qt::AlignCenter, QStringLiteral("60"));
     f.setPixelSize(11);
     f.setBold(false);
     g.setFont(f);

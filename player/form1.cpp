@@ -172,6 +172,11 @@ void Form1::criarControles() {
     Ponteiro = new QLineEdit(QStringLiteral("1"), fundo_);
     Ponteiro->setObjectName(QStringLiteral("Ponteiro"));
     Ponteiro->setTextMargins(0, 0, 0, 0);
+    // The box is 15 pixels wide: a frameless box with a small font shows two digits whole.
+    Ponteiro->setFrame(false);
+    QFont pequena = Ponteiro->font();
+    pequena.setPixelSize(10);
+    Ponteiro->setFont(pequena);
     Colocar(Ponteiro, 3320, 150, 230, 200);
     Ponteiro->hide();
 
