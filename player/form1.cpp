@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProcess>
+#include <QTimer>
 
 namespace jogador {
 
@@ -126,7 +127,9 @@ void Form1::criarControles() {
         caixa->hide();
         RTF[i] = caixa;
     }
-    RTF[1]->carregar(dados_.texto);
+    // The lesson text is laid out once the cover has been painted (or at entry, if that comes
+    // first): the cover shows without waiting for it.
+    fundo_->installEventFilter(this);
 
     Faixa = new QLabel(fundo_);
     Faixa->setObjectName(QStringLiteral("Faixa"));
@@ -353,6 +356,7 @@ void Form1::Form_KeyPress(int) {
 }
 
 void Form1::Ajustalição() {
+    carregarTexto();
     for (int i = 1; i <= numlicoes && i < int(RTF.size()); ++i)
         RTF[i]->hide();
     RTF[licaoatual]->show();
@@ -575,7 +579,18 @@ void Form1::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void Form1::carregarTexto() {
+    if (textoCarregado_)
+        return;
+    textoCarregado_ = true;
+    RTF[1]->carregar(dados_.texto);
+}
+
 bool Form1::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == fundo_ && e->type() == QEvent::Paint && !textoCarregado_ && !cargaPedida_) {
+        cargaPedida_ = true;
+        QTimer::singleShot(0, this, [this] { carregarTexto(); });
+    }
     if (objeto == Barra && e->type() == QEvent::KeyPress) {
         const int código = CódigoDeTecla(static_cast<QKeyEvent*>(e)->key());
         vb::Handler([this, código] { Barra_KeyDown(código); });

@@ -24,8 +24,9 @@ enum class Look;
 
 class Form1 : public QMainWindow {
   public:
-    // The caption and the lesson text are in place once the window is built; the rest of the
-    // lesson data is taken by valoresiniciais. The desktop defaults to the real one.
+    // The caption is in place once the window is built, the lesson text once the cover has been
+    // painted or the lesson is entered; the rest of the lesson data is taken by valoresiniciais.
+    // The desktop defaults to the real one.
     explicit Form1(const DadosLição& dados, ÁreaDeTrabalho* desktop = nullptr);
     ~Form1() override;
 
@@ -100,6 +101,8 @@ class Form1 : public QMainWindow {
     bool eventFilter(QObject* objeto, QEvent* e) override;
 
   private:
+    void carregarTexto();
+    bool textoCarregado_ = false, cargaPedida_ = false;
     void criarControles();
     void criarMenus();
     void primeiraEntrada();

@@ -18,4 +18,10 @@ if ! ls "$inst" | grep -qiE '^QVAC(2D|2DII|AD3D)01$'; then
 fi
 args=(piso "$inst" "$b/bench/janela_vazia" "Janela vazia"
       QVMenu "$inst" "$inst/QVMenu" "Aulavix - Menu de Cursos")
+# The lesson programs, to their shown cover.
+for p in QVAC2DII01:"AutoCad 2D II  - Módulo 1" QVAC2D01:"AutoCad 2D  - Módulo 1" \
+         QVACAD3D01:"AutoCAD 3D - Módulo 01"; do
+    nome=${p%%:*}
+    [ -x "$b/installation/$nome" ] && args+=("$nome" "$b/installation" "$b/installation/$nome" "${p#*:}")
+done
 "$raiz/tests/xvfb/xvfb-run.sh" --wm -- "$b/bench/medir_inicio" "$rodadas" "${args[@]}"
