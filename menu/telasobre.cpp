@@ -4,43 +4,16 @@
 #include "tela1.h"
 
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 
 namespace menu {
 
+extern const unsigned char imagemSobre[];
+extern const std::size_t tamanhoImagemSobre;
+
 QPixmap ImagemSobre() {
-    QPixmap p(216, 153);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fundo(0, 0, 0, 153);
-    fundo.setColorAt(0, QColor(0, 51, 128));
-    fundo.setColorAt(1, QColor(0, 102, 170));
-    g.fillRect(p.rect(), fundo);
-    // An open book under the name of the course package.
-    g.setPen(QPen(QColor(255, 255, 225), 2));
-    g.setBrush(QColor(255, 255, 225));
-    QPolygonF esquerda{{QPointF(40, 100), QPointF(106, 110), QPointF(106, 140), QPointF(40, 130)}};
-    QPolygonF direita{{QPointF(110, 110), QPointF(176, 100), QPointF(176, 130), QPointF(110, 140)}};
-    g.drawPolygon(esquerda);
-    g.drawPolygon(direita);
-    g.setPen(QPen(QColor(0, 51, 128), 1));
-    for (int i = 0; i < 3; ++i) {
-        g.drawLine(QPointF(50, 110 + 7 * i), QPointF(98, 117 + 7 * i));
-        g.drawLine(QPointF(118, 117 + 7 * i), QPointF(166, 110 + 7 * i));
-    }
-    QFont f(QStringLiteral("Sans Serif"));
-    f.setBold(true);
-    f.setPixelSize(30);
-    g.setFont(f);
-    g.setPen(QColor(255, 255, 0));
-    g.drawText(QRect(0, 18, 216, 40), Qt::AlignCenter, QStringLiteral("Aulavix"));
-    f.setPixelSize(12);
-    f.setBold(false);
-    g.setFont(f);
-    g.setPen(Qt::white);
-    g.drawText(QRect(0, 60, 216, 20), Qt::AlignCenter, QStringLiteral("Cursos de Informática"));
+    QPixmap p;
+    p.loadFromData(imagemSobre, uint(tamanhoImagemSobre), "PNG");
     return p;
 }
 
