@@ -23,16 +23,16 @@ QString Texto(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
 }
 
-// A wildcard kill clears the files of one folder of a tree that the lesson owns. A folder of
-// that tree that is a symbolic link leads outside it, so the kill is passed over there, as a
-// folder listing never goes through a link either. The tree's own top folder, a folder in the
-// root of the drive ("c:\qvcurso", "c:\00Documentos"), may itself be a link to wherever the
+// A kill deletes files of a folder of a tree that the lesson owns ("c:\qvcurso\cad2000\pia.dwg",
+// "c:\00Documentos\escola\*.*"). A folder of that tree that is a symbolic link leads outside
+// it, so the kill is passed over there, as a folder listing never goes through a link either; a
+// link that the kill names itself is deleted as a link. The tree's own top folder, a folder in
+// the root of the drive ("c:\qvcurso", "c:\00Documentos"), may itself be a link to wherever the
 // student keeps it.
 bool PassaPorLigação(const QString& padrão) {
     const qsizetype barra =
         std::max(padrão.lastIndexOf(QLatin1Char('\\')), padrão.lastIndexOf(QLatin1Char('/')));
-    const QString nome = padrão.mid(barra + 1);
-    if (barra < 0 || !(nome.contains(QLatin1Char('*')) || nome.contains(QLatin1Char('?'))))
+    if (barra < 0)
         return false;
     static const QRegularExpression separadores(QStringLiteral("[\\\\/]"));
     const QStringList partes = padrão.left(barra).split(separadores, Qt::SkipEmptyParts);

@@ -17,6 +17,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
 
 namespace menu {
 
@@ -68,9 +72,26 @@ QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, 
     QFont f(QStringLiteral("Sans Serif"));
     f.setPointSizeF(pontos);
     f.setBold(negrito);
-    // The designer's font is narrower than the fonts here: shrink until the text fits its box.
-    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(texto) > r->width())
-        f.setPointSizeF(f.pointSizeF() - 0.25);
+    // The designer's font is narrower than the fonts here: the text takes the largest size, in
+    // steps of a quarter point down from the designer's (not below 6), at which it fits its box.
+    // Each size measured loads a font, so the search starts at the size that the width at the
+    // designer's size points to (the width grows with the size almost in proportion).
+    auto cabe = [&](double tamanho) {
+        QFont g = f;
+        g.setPointSizeF(tamanho);
+        return QFontMetrics(g).horizontalAdvance(texto) <= r->width();
+    };
+    const int largura = QFontMetrics(f).horizontalAdvance(texto);
+    if (largura > r->width() && pontos > 6) {
+        double tamanho = pontos - 0.25 * std::ceil((pontos - pontos * r->width() / largura) / 0.25);
+        tamanho =
+            std::clamp(tamanho, pontos - 0.25 * std::ceil((pontos - 6) / 0.25), pontos - 0.25);
+        while (tamanho > 6 && !cabe(tamanho))
+            tamanho -= 0.25;
+        while (tamanho + 0.25 < pontos && cabe(tamanho + 0.25))
+            tamanho += 0.25;
+        f.setPointSizeF(tamanho);
+    }
     r->setFont(f);
     return r;
 }
@@ -116,6 +137,14 @@ Tela1::Tela1(const Instalação& instalação, QWidget* pai)
     : QMainWindow(pai), instalação_(instalação) {
     setObjectName(QStringLiteral("Tela1"));
     setWindowTitle(QStringLiteral("Aulavix - Menu de Cursos"));
+    // The load step shows the background picture of the current folder (the program's). It is
+    // decoded meanwhile, so that the window is shown that much sooner.
+    try {
+        arquivoFundo_ = vb::Hospedeiro(vb::CurDir() + QStringLiteral("\\\\qvtelaini.jpg"));
+        fundo_ =
+            std::async(std::launch::async, [arquivo = arquivoFundo_] { return QImage(arquivo); });
+    } catch (const vb::VbError&) {
+    }
     montarMenus();
     montarTela();
 }
@@ -233,23 +262,35 @@ void Tela1::Form_Load() {
 
     // A missing or unreadable picture leaves the window without its background.
     try {
-        QPixmap fundo(vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg")));
-        Picture1->setPixmap(fundo);
+        const QString arquivo = vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg"));
+        if (fundo_.valid() && arquivo == arquivoFundo_)
+            Picture1->setPixmap(QPixmap::fromImage(fundo_.get()));
+        else
+            Picture1->setPixmap(QPixmap(arquivo));
     } catch (const vb::VbError&) {
     }
 
     GaranteTrabalho();
 
-    // The first lesson program of each course is looked for beside the menu program itself.
+    // The first lesson program of each course is looked for beside the menu program itself, in
+    // one listing of that folder (it holds hundreds of files: a look-up of each name would read
+    // it once per name). A folder that lists nothing (one reached through a symbolic link is
+    // never listed) has each name looked up on its own.
     const QString pastaPrograma = vb::PastaDoPrograma() + QLatin1Char('\\');
+    const int atributos = vb::vbNormal | vb::vbHidden;
+    QSet<QString> presentes;
+    for (const QString& nome : vb::DirLista(pastaPrograma, atributos))
+        presentes.insert(vb::ChaveNome(nome));
+    auto existe = [&](const QString& nome) {
+        return presentes.isEmpty() ? !vb::Dir(pastaPrograma + nome, atributos).isEmpty()
+                                   : presentes.contains(vb::ChaveNome(nome));
+    };
     int instalados = 0;
     for (const Instalado& linha : cursosInstalados) {
         const QString nome = QString::fromUtf8(linha.programa);
         QString semExtensão = nome;
         semExtensão.chop(4);
-        const int atributos = vb::vbNormal | vb::vbHidden;
-        const bool achou = !vb::Dir(pastaPrograma + nome, atributos).isEmpty() ||
-                           !vb::Dir(pastaPrograma + semExtensão, atributos).isEmpty();
+        const bool achou = existe(nome) || existe(semExtensão);
         if (achou) {
             ++instalados;
             continue;

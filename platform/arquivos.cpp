@@ -106,6 +106,12 @@ int CopiarConteúdo(int origem, int destino) {
     }
 }
 
+// The read-only attribute: a file that no one may write to. It is neither replaced by a copy
+// nor deleted, also for the administrator.
+bool SomenteLeitura(const struct stat& st) {
+    return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
 struct Descritor {
     int fd = -1;
     ~Descritor() {
@@ -154,7 +160,11 @@ void FileCopy(const QString& origem, const QString& destino) {
         }
     }
 
-    // Temporary file beside the destination, renamed over it once complete and on disk.
+    // Temporary file beside the destination, renamed over it once complete: the destination
+    // holds its previous content or the whole copy, never part of it. The copy is not forced to
+    // disk file by file (a journal commit each, most of the time of a lesson's staging): the
+    // usual Linux file systems (ext4, XFS, Btrfs) write a file renamed over another before the
+    // rename itself, and a copy that a crash loses is staged again by its lesson.
     QByteArray modelo = Nativo(Juntar(pasta, QStringLiteral(".~cópia"))) + ".XXXXXX";
     Descritor temp;
     temp.fd = ::mkostemp(modelo.data(), O_CLOEXEC);
@@ -162,8 +172,6 @@ void FileCopy(const QString& origem, const QString& destino) {
         Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível gravar"), destino, errno);
     int erro = CopiarConteúdo(fonte.fd, temp.fd);
     if (!erro && ::fchmod(temp.fd, modo) != 0)
-        erro = errno;
-    if (!erro && ::fsync(temp.fd) != 0)
         erro = errno;
     if (!erro) {
         const int fd = temp.fd;
@@ -188,6 +196,8 @@ void Kill(const QString& caminho) {
         if (!r.existe || sóNome.isEmpty() || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0 ||
             S_ISDIR(st.st_mode))
             Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), caminho);
+        if (SomenteLeitura(st))
+            Falha(AcessoCaminho, QStringLiteral("Arquivo somente para leitura"), caminho);
         if (::unlink(Nativo(r.hospedeiro).constData()) != 0)
             Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível apagar"), caminho,
                   errno);
@@ -199,13 +209,19 @@ void Kill(const QString& caminho) {
         p.existe ? LerPasta(p.hospedeiro) : std::nullopt;
     if (!entradas)
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
-    bool algum = false;
+    bool algum = false, somenteLeitura = false;
     int primeiroErro = 0;
     for (const Entrada& e : *entradas) {
         if (e.pasta || !CoincideCuringa(sóNome, NomeVisto(e.nome)))
             continue;
         algum = true;
-        if (::unlink(Nativo(Juntar(p.hospedeiro, e.nome)).constData()) != 0 && !primeiroErro)
+        const QByteArray nativo = Nativo(Juntar(p.hospedeiro, e.nome));
+        struct stat st;
+        if (::lstat(nativo.constData(), &st) == 0 && SomenteLeitura(st)) {
+            somenteLeitura = true; // it stays; the others still go
+            continue;
+        }
+        if (::unlink(nativo.constData()) != 0 && !primeiroErro)
             primeiroErro = errno;
     }
     if (!algum)
@@ -213,6 +229,8 @@ void Kill(const QString& caminho) {
     if (primeiroErro)
         Falha(NúmeroDeEscrita(primeiroErro), QStringLiteral("Não foi possível apagar"), caminho,
               primeiroErro);
+    if (somenteLeitura)
+        Falha(AcessoCaminho, QStringLiteral("Arquivo somente para leitura"), caminho);
 }
 
 void MkDir(const QString& caminho) {
@@ -229,7 +247,19 @@ void MkDir(const QString& caminho) {
 void RmDir(const QString& caminho) {
     const Resolvido r = Resolver(caminho);
     struct stat st;
-    if (!r.existe || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (!r.existe || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0)
+        Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
+    if (S_ISLNK(st.st_mode)) {
+        // A link to a folder is removed as a link; the folder it points to stays as it is.
+        struct stat alvo;
+        if (::stat(Nativo(r.hospedeiro).constData(), &alvo) != 0 || !S_ISDIR(alvo.st_mode))
+            Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
+        if (::unlink(Nativo(r.hospedeiro).constData()) != 0)
+            Falha(AcessoCaminho, QStringLiteral("Não foi possível remover a pasta"), caminho,
+                  errno);
+        return;
+    }
+    if (!S_ISDIR(st.st_mode))
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
     if (::rmdir(Nativo(r.hospedeiro).constData()) != 0)
         Falha(AcessoCaminho, QStringLiteral("Não foi possível remover a pasta"), caminho, errno);

@@ -19,11 +19,13 @@ enum Atributo : int {
 void FileCopy(const QString& origem, const QString& destino);
 
 // Deletes the file(s) named, the last name may hold DOS wildcards. 53 when nothing matches.
-// Folders are never deleted; a symbolic link is removed as a link.
+// Folders are never deleted; a symbolic link is removed as a link. A read-only file (no write
+// permission for anyone) stays: 75, after the other files matched are deleted.
 void Kill(const QString& caminho);
 
 void MkDir(const QString& caminho); // 75 when it exists, 76 when the parent is missing
-void RmDir(const QString& caminho); // 75 when not empty, 76 when missing
+// 75 when not empty, 76 when missing. A symbolic link to a folder is removed as a link.
+void RmDir(const QString& caminho);
 void ChDir(const QString& caminho); // 76 when missing
 QString CurDir();                   // the current folder, as a host path
 

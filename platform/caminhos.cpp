@@ -7,6 +7,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -132,12 +134,13 @@ namespace {
 bool Glob(QStringView p, QStringView n) {
     qsizetype i = 0, j = 0, estrela = -1, marca = 0;
     while (j < n.size()) {
-        if (i < p.size() && (p[i] == QLatin1Char('?') || p[i] == n[j])) {
-            ++i;
-            ++j;
-        } else if (i < p.size() && p[i] == QLatin1Char('*')) {
+        // A '*' is always a wildcard, even where the host name holds a '*' of its own.
+        if (i < p.size() && p[i] == QLatin1Char('*')) {
             estrela = i++;
             marca = j;
+        } else if (i < p.size() && (p[i] == QLatin1Char('?') || p[i] == n[j])) {
+            ++i;
+            ++j;
         } else if (estrela >= 0) {
             i = estrela + 1;
             j = ++marca;
@@ -175,6 +178,9 @@ struct Raiz {
 };
 
 Raiz Separar(const QString& caminho) {
+    // The system calls stop at a NUL: "c:\..<NUL>" would reach the folder above the drive.
+    if (caminho.contains(QChar(u'\0')))
+        throw VbError(NomeInválido, QStringLiteral("Nome de arquivo inválido"));
     Raiz r;
     if (caminho.size() >= 2 && caminho[1] == QLatin1Char(':') && caminho[0].unicode() < 0x80 &&
         caminho[0].isLetter()) {
@@ -209,31 +215,53 @@ std::optional<Achado> Procurar(const QString& pasta, const QString& nome) {
     // An exact visible entry wins over everything: one lstat, no scan.
     if (ExisteSemSeguir(Juntar(pasta, nome)))
         return Achado{nome, false};
-    const std::optional<std::vector<Entrada>> entradas = LerPasta(pasta);
-    if (!entradas)
+    DIR* d = ::opendir(QFile::encodeName(pasta).constData());
+    if (!d)
         return std::nullopt;
-    const QString chave = ChaveNome(nome);
+    const std::unique_ptr<DIR, int (*)(DIR*)> fechar(d, ::closedir);
     const QString nomeOculto = QLatin1Char('.') + nome;
     const bool pedeOculto = nome.startsWith(QLatin1Char('.'));
-    // Most names are plain ASCII: compared in place, without building their folded form.
-    auto mesmoNome = [&](QStringView n) {
+    std::optional<QString> chave; // the folded name, made when a non-ASCII entry needs it
+    auto mesmoNomeQt = [&](QStringView n) {
         while (!n.isEmpty() && (n.back() == u' ' || n.back() == u'.'))
             n.chop(1);
         if (std::all_of(n.begin(), n.end(), [](QChar ch) { return ch.unicode() < 0x80; }))
             return n.compare(QStringView(nome), Qt::CaseInsensitive) == 0;
-        return ChaveNome(n.toString()) == chave;
+        if (!chave)
+            chave = ChaveNome(nome);
+        return ChaveNome(n.toString()) == *chave;
+    };
+    // The scan runs once per name that is not there as written (a folder of hundreds of
+    // entries, looked up for dozens of names): a plain ASCII entry is compared on its bytes,
+    // with no conversion; only an entry with other bytes is decoded and folded.
+    auto mesmoNomeBytes = [&](const char* n, std::size_t tamanho) {
+        while (tamanho > 0 && (n[tamanho - 1] == ' ' || n[tamanho - 1] == '.'))
+            --tamanho;
+        if (std::all_of(n, n + tamanho,
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            return qsizetype(tamanho) == nome.size() &&
+                   QStringView(nome).compare(QLatin1StringView(n, qsizetype(tamanho)),
+                                             Qt::CaseInsensitive) == 0;
+        return mesmoNomeQt(QFile::decodeName(QByteArray(n, qsizetype(tamanho))));
     };
     std::optional<Achado> candidato[3]; // visible folded, hidden exact, hidden folded
-    for (const Entrada& e : *entradas) {
-        const bool oculto = Oculto(e.nome);
-        if ((!oculto || pedeOculto) && mesmoNome(e.nome))
-            return Achado{e.nome, false};
-        if (!oculto)
+    while (const dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
-        if (e.nome == nomeOculto)
-            candidato[1] = Achado{e.nome, true};
-        else if (!candidato[2] && mesmoNome(QStringView(e.nome).mid(1)))
-            candidato[2] = Achado{e.nome, true};
+        const std::size_t tamanho = std::strlen(n);
+        if (!(tamanho > 1 && n[0] == '.')) { // a visible entry
+            if (mesmoNomeBytes(n, tamanho))
+                return Achado{QFile::decodeName(n), false};
+            continue;
+        }
+        const QString oculto = QFile::decodeName(n);
+        if (pedeOculto && mesmoNomeQt(oculto))
+            return Achado{oculto, false};
+        if (oculto == nomeOculto)
+            candidato[1] = Achado{oculto, true};
+        else if (!candidato[2] && mesmoNomeQt(QStringView(oculto).mid(1)))
+            candidato[2] = Achado{oculto, true};
     }
     for (const std::optional<Achado>& c : candidato)
         if (c)

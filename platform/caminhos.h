@@ -36,7 +36,8 @@ struct Resolvido {
 };
 
 // Resolves a path. Throws VbError 76 (or 71 for an unmapped A: or B:) when the drive is
-// unmapped; a missing intermediate folder is not an error here (the caller's call fails).
+// unmapped, 52 when the path holds a NUL character; a missing intermediate folder is not an
+// error here (the caller's call fails).
 Resolvido Resolver(const QString& caminho);
 
 // Host path of a Windows-style path; shorthand for Resolver(caminho).hospedeiro.

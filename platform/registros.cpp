@@ -39,7 +39,9 @@ QByteArray LerRegistro(const QString& caminho, int tamanho, int n) {
     const Resolvido r = Resolver(caminho);
     if (!r.existe)
         throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
-    if (QFileInfo(r.hospedeiro).isDir())
+    // Only an ordinary file holds records: a folder has none, and a named pipe or a device
+    // would keep the reader waiting or reading for ever.
+    if (!QFileInfo(r.hospedeiro).isFile())
         throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo: ") + caminho);
     QFile arquivo(r.hospedeiro);
     if (!arquivo.open(QIODevice::ReadOnly))

@@ -7,7 +7,7 @@
 namespace vb {
 
 // Reads record n (from 1) of length tamanho. Bytes beyond the end of the file read as blanks.
-// 53: file missing; 75: not a readable file.
+// 53: file missing; 75: not an ordinary, readable file.
 QByteArray LerRegistro(const QString& caminho, int tamanho, int n = 1);
 
 QString DeAnsi(const QByteArray& bytes);   // Windows-1252 to text

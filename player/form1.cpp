@@ -18,6 +18,8 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProcess>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace jogador {
@@ -51,6 +53,21 @@ QString Visível(const QString& caminhoWindows) {
     } catch (const vb::VbError&) {
         return caminhoWindows;
     }
+}
+
+// Where the text's marker of a page stands: its first occurrence that no digit follows, so that
+// the marker of page 1 is never taken from that of page 10 when the text leaves out a marker or
+// puts them out of order. -1 when the text does not hold it.
+int PosiçãoDaMarca(const QTextDocument* documento, const QString& marca) {
+    if (marca.isEmpty())
+        return -1;
+    for (QTextCursor c = documento->find(marca); !c.isNull();
+         c = documento->find(marca, c.selectionStart() + 1)) {
+        const char16_t depois = documento->characterAt(c.selectionEnd()).unicode();
+        if (depois < u'0' || depois > u'9')
+            return c.selectionStart();
+    }
+    return -1;
 }
 
 QString FalhaAoIniciar(const QString& programa) {
@@ -405,9 +422,10 @@ void Form1::mudarPágina() {
     // top line. When this page's marker is missing the view stays where it was.
     vb::CaixaRTF* texto = RTF[licaoatual];
     const int antes = texto->verticalScrollBar()->value();
-    if (!marca(p + 1).isEmpty())
-        texto->Find(marca(p + 1), 0);
-    if (marca(p).isEmpty() || texto->Find(marca(p), 0) < 0)
+    if (const int próxima = PosiçãoDaMarca(texto->document(), marca(p + 1)); próxima >= 0)
+        texto->Find(marca(p + 1), próxima);
+    const int esta = PosiçãoDaMarca(texto->document(), marca(p));
+    if (esta < 0 || texto->Find(marca(p), esta) < 0)
         texto->verticalScrollBar()->setValue(antes);
 
     const int k = PáginaDaFigura(Barra->value());

@@ -1,7 +1,10 @@
 #include "padroes.h"
 
+#include "caminhos.h"
 #include "registros.h"
 #include "vberro.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -100,9 +103,14 @@ RegistroPadrões InterpretarPadrões(const QByteArray& registro) {
 }
 
 RegistroPadrões LerPadrões(const QString& caminho) {
+    const QString arquivo = caminho + QStringLiteral("qvpadrões.txt");
     try {
-        return InterpretarPadrões(
-            vb::LerRegistro(caminho + QStringLiteral("qvpadrões.txt"), tamanhoRegistroPadrões, 1));
+        QByteArray registro = vb::LerRegistro(arquivo, tamanhoRegistroPadrões, 1);
+        // The record reads blanks beyond the end of a short file; the fields that the file
+        // does not hold are missing, not blank.
+        registro.truncate(qsizetype(
+            std::min<qint64>(registro.size(), QFileInfo(vb::Hospedeiro(arquivo)).size())));
+        return InterpretarPadrões(registro);
     } catch (const vb::VbError&) {
         return RegistroPadrões::padrão();
     }

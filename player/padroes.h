@@ -32,7 +32,8 @@ inline constexpr int caracteresRegistroPadrões = 66;
 RegistroPadrões InterpretarPadrões(const QByteArray& registro);
 
 // Reads "qvpadrões.txt" from the folder (which ends in "\"), read-only; a missing or unreadable
-// file gives the standard record.
+// file gives the standard record, and the fields beyond the end of a short file take the
+// standard record's values.
 RegistroPadrões LerPadrões(const QString& caminho);
 
 // A picture name without the blanks that pad its field.

@@ -89,6 +89,114 @@ Geometria lêGeometria(const std::uint8_t* dados, std::size_t tamanho) {
     return g;
 }
 
+// Records that carry a device-independent bitmap: the offset of the bitmap in the record (after
+// the size and function words), and the size in words of the record's form without one (the
+// two block transfers that may only paint a raster operation), or 0.
+struct RegistroDeBitmap {
+    std::uint16_t função;
+    std::size_t início;
+    std::uint32_t semBitmap;
+};
+constexpr RegistroDeBitmap registrosDeBitmap[] = {
+    {0x0940, 6 + 16, 12}, // DIBBITBLT
+    {0x0B41, 6 + 20, 14}, // DIBSTRETCHBLT
+    {0x0F43, 6 + 22, 0},  // STRETCHDIB
+    {0x0D33, 6 + 18, 0},  // SETDIBTODEV
+    {0x0142, 6 + 4, 0},   // DIBCREATEPATTERNBRUSH
+};
+
+// The largest bitmap that a picture of a lesson text may carry.
+constexpr std::int64_t ladoMáximo = 16384;
+constexpr std::int64_t pixelsMáximos = 4096 * 4096;
+
+// A bitmap is drawn only when its header is whole, its size within reason and, unless it is
+// run-length encoded, all its pixels are there: libwmf takes the header at its word and
+// allocates and decodes the image it describes, so a damaged header costs gigabytes and
+// seconds for a picture of a few hundred bytes.
+bool bitmapAceitável(const std::uint8_t* p, std::size_t n) {
+    if (n < 12)
+        return false;
+    const std::uint32_t cabeçalho = lê32(p);
+    std::int64_t largura = 0, altura = 0;
+    unsigned planos = 0, bits = 0;
+    std::uint32_t compressão = 0, usadas = 0;
+    std::size_t entradaPaleta = 4;
+    if (cabeçalho == 12) {
+        largura = lê16(p + 4);
+        altura = std::int16_t(lê16(p + 6));
+        planos = lê16(p + 8);
+        bits = lê16(p + 10);
+        entradaPaleta = 3;
+    } else if (cabeçalho >= 40 && cabeçalho <= 124 && n >= cabeçalho) {
+        largura = std::int32_t(lê32(p + 4));
+        altura = std::int32_t(lê32(p + 8));
+        planos = lê16(p + 12);
+        bits = lê16(p + 14);
+        compressão = lê32(p + 16);
+        usadas = lê32(p + 32);
+    } else {
+        return false;
+    }
+    largura = largura < 0 ? -largura : largura;
+    altura = altura < 0 ? -altura : altura;
+    if (planos != 1 || largura == 0 || altura == 0 || largura > ladoMáximo || altura > ladoMáximo ||
+        largura * altura > pixelsMáximos)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    if ((compressão == 1 && bits == 8) || (compressão == 2 && bits == 4))
+        return true; // runs are decoded within the size the header gives
+    if (compressão != 0 && compressão != 3)
+        return false;
+    std::int64_t paleta = usadas > 0 ? std::int64_t(usadas) : bits <= 8 ? (1 << bits) : 0;
+    paleta *= std::int64_t(entradaPaleta);
+    if (compressão == 3 && cabeçalho == 40)
+        paleta += 12; // the three channel masks
+    const std::int64_t linha = (largura * bits + 31) / 32 * 4;
+    return std::int64_t(cabeçalho) + paleta + linha * altura <= std::int64_t(n);
+}
+
+// The metafile's records as libwmf may be given them (the caller has checked that the header is
+// whole): up to the first record that runs past the
+// end (or has no room for its own size and function), without the bitmap records whose bitmap
+// is missing or refused by bitmapAceitável, and closed by an end record; the header's sizes
+// follow.
+std::vector<std::uint8_t> registrosSeguros(const std::uint8_t* dados, std::size_t tamanho) {
+    // The header as libwmf reads it, whatever size the damaged one claims for itself.
+    std::vector<std::uint8_t> v(dados, dados + tamanhoCabeçalho);
+    v.reserve(tamanho + 6);
+    v[2] = tamanhoCabeçalho / 2;
+    v[3] = 0;
+    std::uint32_t maior = 3;
+    std::size_t pos = std::min<std::size_t>(std::size_t(lê16(dados + 2)) * 2, tamanho);
+    bool fechado = false;
+    while (!fechado && pos + 6 <= tamanho) {
+        const std::uint32_t palavras = lê32(dados + pos);
+        const std::uint16_t função = lê16(dados + pos + 4);
+        if (palavras < 3 || palavras > (tamanho - pos) / 2)
+            break;
+        const std::size_t bytes = std::size_t(palavras) * 2;
+        bool aceito = true;
+        for (const RegistroDeBitmap& r : registrosDeBitmap)
+            if (função == r.função && palavras != r.semBitmap)
+                aceito =
+                    bytes > r.início && bitmapAceitável(dados + pos + r.início, bytes - r.início);
+        if (aceito) {
+            v.insert(v.end(), dados + pos, dados + pos + bytes);
+            maior = std::max(maior, palavras);
+        }
+        fechado = função == 0;
+        pos += bytes;
+    }
+    if (!fechado) {
+        escreve32(v, 3);
+        escreve16(v, 0);
+    }
+    grava32(v.data() + 6, std::uint32_t(v.size() / 2));
+    grava32(v.data() + 12, maior);
+    return v;
+}
+
 std::int16_t curto(long long v) {
     return std::int16_t(std::clamp(v, -32768LL, 32767LL));
 }
@@ -154,10 +262,15 @@ std::vector<std::uint8_t> metarquivoParaPng(const std::uint8_t* dados, std::size
     std::size_t resto = posicionável ? tamanho - tamanhoPosicionável : tamanho;
     if (resto < tamanhoCabeçalho || lê16(registros + 2) < 9)
         return png;
-    Geometria g = lêGeometria(registros, resto);
-    std::vector<std::uint8_t> arquivo =
-        posicionável ? std::vector<std::uint8_t>(dados, dados + tamanho)
-                     : preparaArquivo(registros, resto, g, modoMapa, picw, pich);
+    const std::vector<std::uint8_t> seguros = registrosSeguros(registros, resto);
+    Geometria g = lêGeometria(seguros.data(), seguros.size());
+    std::vector<std::uint8_t> arquivo;
+    if (posicionável) {
+        arquivo.assign(dados, dados + tamanhoPosicionável);
+        arquivo.insert(arquivo.end(), seguros.begin(), seguros.end());
+    } else {
+        arquivo = preparaArquivo(seguros.data(), seguros.size(), g, modoMapa, picw, pich);
+    }
     int modo = g.modoPróprio ? g.modoPróprio : (posicionável ? 0 : modoMapa);
 
     wmfAPI_Options opções;

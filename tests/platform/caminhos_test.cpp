@@ -63,6 +63,16 @@ TEST_F(Caminhos, DotsNeverClimbAboveTheRoot) {
     EXPECT_EQ(Hospedeiro("/../../tmp"), "/tmp");
 }
 
+TEST_F(Caminhos, APathHoldingANulIsABadName) {
+    // The system calls would stop at the NUL: "c:\..<NUL>" would be the folder above C:.
+    QFile fora(QFileInfo(c).path() + "/fora.txt");
+    ASSERT_TRUE(fora.open(QIODevice::WriteOnly));
+    const QString nul(QChar(0));
+    EXPECT_EQ(NúmeroDoErro([&] { Resolver("c:\\.." + nul + "\\fora.txt"); }), 52);
+    EXPECT_EQ(NúmeroDoErro([&] { Resolver("c:\\x.txt" + nul); }), 52);
+    EXPECT_TRUE(DirLista("c:\\.." + nul + "\\*.*").isEmpty());
+}
+
 TEST_F(Caminhos, HostPathsWithoutDrive) {
     Criar("Pasta/Arq.txt");
     ASSERT_TRUE(QDir::setCurrent(c));
@@ -106,6 +116,10 @@ TEST(Curingas, DosRules) {
     EXPECT_TRUE(CoincideCuringa("ÇÃO*", "ção.txt"));
     EXPECT_TRUE(CoincideCuringa("*a*b*", "xxaxxbxx"));
     EXPECT_FALSE(CoincideCuringa("*a*b", "xxaxxbxx"));
+    // Host names may hold '*' and '?' themselves: the pattern's '*' still matches any run.
+    EXPECT_TRUE(CoincideCuringa("*.*", "*notas"));
+    EXPECT_TRUE(CoincideCuringa("*", "*.txt"));
+    EXPECT_TRUE(CoincideCuringa("a*", "a*b?"));
 }
 
 TEST_F(Caminhos, LargeFolderResolvesQuickly) {
