@@ -463,7 +463,11 @@ void Form1::mudarPágina() {
 void Form1::devolverFoco() {
     const vb::Hwnd janela = desktop_->WindowFromPoint(10, 10);
     bool achou = false;
-    if (janela != 0) {
+    // The figure window that this page change has just shown may not be on the screen yet when
+    // the point is asked about; once there, it is the window under the point when it covers it.
+    const bool figuraNoPonto =
+        form2_->isVisible() && form2_->frameGeometry().contains(QPoint(10, 10));
+    if (janela != 0 && !figuraNoPonto) {
         const int n = desktop_->GetWindowTextLengthA(janela);
         if (n > 0) {
             QByteArray buffer(n + 1, ' ');
