@@ -137,14 +137,6 @@ Tela1::Tela1(const Instalação& instalação, QWidget* pai)
     : QMainWindow(pai), instalação_(instalação) {
     setObjectName(QStringLiteral("Tela1"));
     setWindowTitle(QStringLiteral("Aulavix - Menu de Cursos"));
-    // The load step shows the background picture of the current folder (the program's). It is
-    // decoded meanwhile, so that the window is shown that much sooner.
-    try {
-        arquivoFundo_ = vb::Hospedeiro(vb::CurDir() + QStringLiteral("\\\\qvtelaini.jpg"));
-        fundo_ =
-            std::async(std::launch::async, [arquivo = arquivoFundo_] { return QImage(arquivo); });
-    } catch (const vb::VbError&) {
-    }
     montarMenus();
     montarTela();
 }
@@ -262,11 +254,7 @@ void Tela1::Form_Load() {
 
     // A missing or unreadable picture leaves the window without its background.
     try {
-        const QString arquivo = vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg"));
-        if (fundo_.valid() && arquivo == arquivoFundo_)
-            Picture1->setPixmap(QPixmap::fromImage(fundo_.get()));
-        else
-            Picture1->setPixmap(QPixmap(arquivo));
+        Picture1->setPixmap(QPixmap(vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg"))));
     } catch (const vb::VbError&) {
     }
 

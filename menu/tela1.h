@@ -12,7 +12,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <future>
 
 class QAction;
 class QLabel;
@@ -83,10 +82,6 @@ class Tela1 : public QMainWindow {
     QHash<QString, QMenu*> menus_;
     QPointer<TelaSobre> sobre_;
     QPointer<Form3> form3_;
-    // The background picture, decoded on another thread while the window is built, and the
-    // host file it was read from.
-    std::future<QImage> fundo_;
-    QString arquivoFundo_;
 };
 
 // A path as the student would type it on this machine: host paths with "/" only.
