@@ -4,6 +4,7 @@
 // where it was.
 
 #include "apoio.h"
+#include "desbloqueador.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -24,33 +25,7 @@ using apoio::Registro;
 
 namespace {
 
-// Opens a named pipe's writing end whenever someone waits to read it, so that a reader that
-// should never have opened the pipe does not wait forever; tells whether that happened.
-class Desbloqueador {
-  public:
-    explicit Desbloqueador(const QString& caminho)
-        : caminho_(QFile::encodeName(caminho)), fio_([this] { Laço(); }) {}
-    ~Desbloqueador() {
-        parar_ = true;
-        fio_.join();
-    }
-    bool desbloqueou() const { return desbloqueou_; }
-
-  private:
-    void Laço() {
-        while (!parar_) {
-            const int fd = ::open(caminho_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0) {
-                desbloqueou_ = true;
-                ::close(fd); // the reader sees the end of the pipe at once
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
-    QByteArray caminho_;
-    std::atomic<bool> parar_{false}, desbloqueou_{false};
-    std::thread fio_;
-};
+using ::teste::Desbloqueador;
 
 // What the settings file holds, as bytes, time and kind, to tell that nothing changed it.
 struct Estado {
