@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -98,6 +99,40 @@ class Menu : public ::testing::Test {
         return vb::Handler([this] { tela2->Form_Load(); });
     }
     Tela1& t1() { return *tela2->tela1(); }
+
+    // A click after the last one's messages, starts and end have been forgotten.
+    void Rodar(const QString& controle, int índice = 0) {
+        vb::ResetProgramEnd();
+        inícios.clear();
+        diálogos.mensagens.clear();
+        Clicar(controle, índice);
+    }
+    // Exactly one program started, the installation's one of that name.
+    bool Iniciou(const QString& programa) const {
+        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
+    }
+
+    // A tree as sorted lines: "folder/", "file=content", "link -> target".
+    static QStringList ÁrvoreDe(const QString& pasta) {
+        QStringList r;
+        QDirIterator it(pasta,
+                        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString p = it.next();
+            const QFileInfo i(p);
+            const QString rel = QDir(pasta).relativeFilePath(p);
+            if (i.isSymLink())
+                r << rel + " -> " + i.symLinkTarget();
+            else if (i.isDir())
+                r << rel + "/";
+            else
+                r << rel + "=" + QString::fromUtf8(Ler(p));
+        }
+        r.sort();
+        return r;
+    }
+    static std::string Texto(const QStringList& linhas) { return linhas.join('\n').toStdString(); }
 
     // A click as the student makes it, through the menu item.
     void Clicar(const QString& controle, int índice = 0) {

@@ -49,15 +49,6 @@ class Cópias_ : public Menu {
         QDir(c + "/qvcurso").removeRecursively();
         QDir().mkpath(c + "/qvcurso");
     }
-    void Rodar(const QString& controle, int índice = 0) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle, índice);
-    }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
     // The work folder's files that a name denotes, whatever their case and trailing blanks.
     QStringList Chamados(const QString& nome) const {
         QStringList r;

@@ -43,36 +43,6 @@ class FrontPage : public Menu {
     }
 
     QString q(const QString& nome) const { return c + "/qvcurso/" + nome; }
-    void Rodar(const QString& controle) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle);
-    }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
-    // A tree as sorted lines: "folder/", "file=content", "link -> target".
-    static QStringList Árvore(const QString& pasta) {
-        QStringList r;
-        QDirIterator it(pasta,
-                        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString p = it.next();
-            const QFileInfo i(p);
-            const QString rel = QDir(pasta).relativeFilePath(p);
-            if (i.isSymLink())
-                r << rel + " -> " + i.symLinkTarget();
-            else if (i.isDir())
-                r << rel + "/";
-            else
-                r << rel + "=" + QString::fromUtf8(Ler(p));
-        }
-        r.sort();
-        return r;
-    }
-    static std::string Texto(const QStringList& linhas) { return linhas.join('\n').toStdString(); }
     // The two pictures of the car-rental site, as lesson 06 stages them.
     static QStringList FigurasDaLocadora() {
         QStringList r;
@@ -102,18 +72,18 @@ TEST_F(FrontPage, Lição4RefazOSiteFp2000EApagaOImportado) {
     Criar(q("fp2000/index.html"), "alterado");
     ASSERT_TRUE(QFile::link(fora + "/precioso.html", q("fp2000/ligado.html")));
     ASSERT_TRUE(QFile::link(fora + "/fotos", q("fp2000/fotos")));
-    const QStringList foraAntes = Árvore(fora);
+    const QStringList foraAntes = ÁrvoreDe(fora);
 
     Rodar("cfrontpage04");
     EXPECT_FALSE(Existe(q("Import")));
-    const QStringList site = Árvore(c + "/qvcurso/fp2000");
+    const QStringList site = ÁrvoreDe(c + "/qvcurso/fp2000");
     EXPECT_EQ(site.size(), 35);
     QStringList esperado;
     for (const QString& n : QDir(inst + "/fp2000").entryList(QDir::Files))
         esperado << n + "=fp2000/" + n;
     esperado.sort();
     EXPECT_EQ(Texto(site), Texto(esperado));
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_TRUE(Iniciou("QVFPG04"));
     EXPECT_TRUE(diálogos.mensagens.empty());
 }
@@ -140,11 +110,11 @@ TEST_F(FrontPage, Lições7e8RefazemALocadoraSemTocarNoQueHáFora) {
     ASSERT_TRUE(QDir().mkpath(q("locadora/_private")));
     ASSERT_TRUE(QFile::link(fora + "/precioso.html", q("locadora/_private/segredo.htm")));
     ASSERT_TRUE(QFile::link(fora + "/fotos", q("locadora/externo")));
-    const QStringList foraAntes = Árvore(fora);
+    const QStringList foraAntes = ÁrvoreDe(fora);
 
     Rodar("cfrontpage07");
-    EXPECT_EQ(Texto(Árvore(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_TRUE(Iniciou("QVFPG07"));
 
     // Lesson 08 stages the same site over what the student changed since.
@@ -152,8 +122,8 @@ TEST_F(FrontPage, Lições7e8RefazemALocadoraSemTocarNoQueHáFora) {
     Criar(q("locadora/promoção.htm"), "alterado");
     ASSERT_TRUE(QFile::link(fora + "/fotos", q("locadora/images/galeria")));
     Rodar("cfrontpage08");
-    EXPECT_EQ(Texto(Árvore(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_TRUE(Iniciou("QVFPG08"));
     EXPECT_TRUE(diálogos.mensagens.empty());
 }
@@ -161,12 +131,12 @@ TEST_F(FrontPage, Lições7e8RefazemALocadoraSemTocarNoQueHáFora) {
 TEST_F(FrontPage, PastaDoSiteQueÉLigaçãoSaiEOAlvoFica) {
     Criar(fora + "/index.htm", "do aluno");
     Criar(fora + "/images/foto.jpg", "do aluno");
-    const QStringList foraAntes = Árvore(fora);
+    const QStringList foraAntes = ÁrvoreDe(fora);
     ASSERT_TRUE(QFile::link(fora, q("locadora")));
     Rodar("cfrontpage07");
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_FALSE(QFileInfo(q("locadora")).isSymLink());
-    EXPECT_EQ(Texto(Árvore(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
+    EXPECT_EQ(Texto(ÁrvoreDe(c + "/qvcurso/locadora")), Texto(SiteLocadora()));
     EXPECT_TRUE(Iniciou("QVFPG07"));
 
     // Lesson 06 only clears it.
@@ -175,7 +145,7 @@ TEST_F(FrontPage, PastaDoSiteQueÉLigaçãoSaiEOAlvoFica) {
     ASSERT_TRUE(QFile::link(fora, q("locadora")));
     Rodar("cfrontpage06");
     EXPECT_FALSE(Existe(q("locadora")));
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
 }
 
 TEST_F(FrontPage, PáginaDoSiteAusenteNomeiaOArquivoETermina) {

@@ -50,9 +50,6 @@ class Html : public Menu {
                 r << n;
         return r;
     }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
 };
 
 TEST_F(Html, Lição4RenomeiaAPágina2ELimpaAsDemais) {

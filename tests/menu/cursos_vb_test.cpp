@@ -41,15 +41,6 @@ class Vb : public Menu {
     }
 
     QString q(const QString& nome) const { return c + "/qvcurso/" + nome; }
-    void Rodar(const QString& controle) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle);
-    }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
     QStringList Arquivos(const QString& pasta = {}) const {
         QStringList r = QDir(c + "/qvcurso/" + pasta).entryList(QDir::Files | QDir::Hidden);
         r.sort();

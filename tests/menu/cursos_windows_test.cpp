@@ -33,39 +33,6 @@ class Windows : public Menu {
         fora = raiz + "/fora";
     }
 
-    void Rodar(const QString& controle) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle);
-    }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
-
-    // A tree as sorted lines: "folder/", "file=content", "link -> target".
-    static QStringList Árvore(const QString& pasta) {
-        QStringList r;
-        QDirIterator it(pasta,
-                        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString p = it.next();
-            const QFileInfo i(p);
-            const QString rel = QDir(pasta).relativeFilePath(p);
-            if (i.isSymLink())
-                r << rel + " -> " + i.symLinkTarget();
-            else if (i.isDir())
-                r << rel + "/";
-            else
-                r << rel + "=" + QString::fromUtf8(Ler(p));
-        }
-        r.sort();
-        return r;
-    }
-
-    static std::string Texto(const QStringList& linhas) { return linhas.join('\n').toStdString(); }
-
     // The two bank spreadsheets, named by the installation.
     static QStringList Bancos() {
         for (const catalogo::Etapa& e : catalogo::cursoWindows.itens[7].etapas)
@@ -123,14 +90,14 @@ TEST_F(Windows, ÁrvoreMontadaDoZeroNosDoisLayouts) {
         EXPECT_TRUE(b.endsWith(".xls")) << b.toStdString();
 
     Rodar("CWin09");
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutA()));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutA()));
     EXPECT_TRUE(Iniciou("QVWin09"));
     EXPECT_EQ(t1().Codprog->text(), "0109");
     EXPECT_TRUE(diálogos.mensagens.empty());
 
     QDir(docs).removeRecursively();
     Rodar("CWin11");
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutB()));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutB()));
     EXPECT_TRUE(Iniciou("QVWin11"));
     EXPECT_TRUE(diálogos.mensagens.empty());
 }
@@ -145,15 +112,15 @@ TEST_F(Windows, ÁrvoreRefeitaSobreAAnterior) {
     QFile::remove(docs + "/escola/logo/novo.bmp");
 
     Rodar("CWin10");
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutA()));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutA()));
     EXPECT_TRUE(Iniciou("QVWin10"));
     for (const char* n : {"calc.exe", "bolhas.bmp", "círculos.bmp", "bandeira.gif"})
         EXPECT_EQ(Ler(c + "/qvcurso/" + n), n);
 
     Rodar("CWin11");
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutB()));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutB()));
     Rodar("CWin09");
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutA()));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutA()));
     EXPECT_TRUE(diálogos.mensagens.empty());
 }
 
@@ -169,7 +136,7 @@ TEST_F(Windows, PastaDoAlunoDentroDaÁrvoreFica) {
              << "escola/projeto/fotos/"
              << "escola/projeto/fotos/praia.jpg=do aluno";
     esperado.sort();
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(esperado));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(esperado));
     EXPECT_TRUE(Iniciou("QVWin09"));
     EXPECT_TRUE(diálogos.mensagens.empty());
 }
@@ -179,7 +146,7 @@ TEST_F(Windows, LigaçãoSimbólicaSaiEOAlvoFica) {
     Criar(fora + "/planilha.xls", "do aluno");
     Criar(fora + "/turma/classe1.doc", "do aluno");
     Criar(fora + "/turma/tese.doc", "do aluno");
-    const QStringList foraAntes = Árvore(fora);
+    const QStringList foraAntes = ÁrvoreDe(fora);
 
     Rodar("CWin09");
     ASSERT_TRUE(QFile::link(fora, docs + "/pessoais/atalho"));
@@ -190,8 +157,8 @@ TEST_F(Windows, LigaçãoSimbólicaSaiEOAlvoFica) {
     ASSERT_TRUE(QFile::link(fora + "/turma", docs + "/escola/alunos"));
 
     Rodar("CWin09");
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutA()));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutA()));
     EXPECT_TRUE(Iniciou("QVWin09"));
 
     // A whole branch of the tree moved out and linked back: what lies there is not cleared.
@@ -199,12 +166,12 @@ TEST_F(Windows, LigaçãoSimbólicaSaiEOAlvoFica) {
     Criar(fora2 + "/cartas/Carta1.doc", "do aluno");
     Criar(fora2 + "/bancos/conta.xls", "do aluno");
     Criar(fora2 + "/Dívidas.xls", "do aluno");
-    const QStringList fora2Antes = Árvore(fora2);
+    const QStringList fora2Antes = ÁrvoreDe(fora2);
     QDir(docs + "/pessoais").removeRecursively();
     ASSERT_TRUE(QFile::link(fora2, docs + "/pessoais"));
     Rodar("CWin09");
-    EXPECT_EQ(Texto(Árvore(fora2)), Texto(fora2Antes));
-    EXPECT_EQ(Texto(Árvore(docs)), Texto(LayoutA()));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora2)), Texto(fora2Antes));
+    EXPECT_EQ(Texto(ÁrvoreDe(docs)), Texto(LayoutA()));
     EXPECT_TRUE(Iniciou("QVWin09"));
 }
 

@@ -56,12 +56,6 @@ class Destinos : public Menu {
     }
 
     QString q(const QString& nome) const { return c + "/qvcurso/" + nome; }
-    void Rodar(const QString& controle, int índice = 0) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle, índice);
-    }
     void EsperarInício(const QString& programa) {
         ASSERT_EQ(inícios.size(), 1u);
         EXPECT_EQ(inícios[0].executável, inst + "/" + programa);

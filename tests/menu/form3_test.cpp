@@ -83,9 +83,6 @@ class Diálogo : public Menu {
         r.sort();
         return r;
     }
-    bool Iniciou(const QString& programa) const {
-        return inícios.size() == 1 && inícios[0].executável == inst + "/" + programa;
-    }
 };
 
 TEST_F(Diálogo, CadaLinhaCopiaAsAmostrasDaVersãoEscolhida) {

@@ -13,32 +13,6 @@ namespace {
 
 using catalogo::Passo;
 
-// A tree as sorted lines: "folder/", "file=content", "link -> target".
-QStringList Árvore(const QString& pasta) {
-    QStringList r;
-    QDirIterator it(pasta, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        const QFileInfo i(p);
-        const QString rel = QDir(pasta).relativeFilePath(p);
-        if (i.isSymLink())
-            r << rel + " -> " + i.symLinkTarget();
-        else if (i.isDir())
-            r << rel + "/";
-        else {
-            QFile f(p);
-            r << rel + "=" + QString::fromUtf8(f.open(QIODevice::ReadOnly) ? f.readAll() : "?");
-        }
-    }
-    r.sort();
-    return r;
-}
-
-std::string Texto(const QStringList& linhas) {
-    return linhas.join('\n').toStdString();
-}
-
 class Ligações : public Menu {
   protected:
     void SetUp() override {
@@ -49,7 +23,7 @@ class Ligações : public Menu {
         Criar(fora + "/cama.dwg", "do aluno");
         Criar(fora + "/Minha Pasta/carta ção.doc", "do aluno");
         Criar(fora + "/Minha Pasta/sub/nota.txt", "do aluno");
-        foraAntes = Árvore(fora);
+        foraAntes = ÁrvoreDe(fora);
     }
     QString q(const QString& nome) const { return c + "/qvcurso/" + nome; }
     void Ligar(const QString& alvo, const QString& ligação) {
@@ -57,17 +31,12 @@ class Ligações : public Menu {
         ASSERT_TRUE(QFile::link(alvo, ligação)) << ligação.toStdString();
     }
     bool ÉLigação(const QString& caminho) const { return QFileInfo(caminho).isSymLink(); }
+    using Menu::Rodar;
     void Rodar(const catalogo::Item& it) {
         vb::ResetProgramEnd();
         inícios.clear();
         diálogos.mensagens.clear();
         vb::Handler([&] { t1().Item_Click(it); });
-    }
-    void Rodar(const QString& controle, int índice = 0) {
-        vb::ResetProgramEnd();
-        inícios.clear();
-        diálogos.mensagens.clear();
-        Clicar(controle, índice);
     }
 
     QString fora;
@@ -110,7 +79,7 @@ TEST_F(Ligações, PastasLimpasPorDelDirTiramAsLigaçõesENãoTocamNosAlvos) {
                 Ligar(fora + "/Minha Pasta", p + "/imagens/atalho da pasta");
                 Ligar(fora + "/fogão.dwg", p + "/imagens/fogão.dwg");
                 Rodar(it);
-                EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+                EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
                 for (const QString& ligação :
                      {p + "/ligação do aluno.doc", p + "/Minha Pasta", p + "/imagens/fogão.dwg",
                       p + "/imagens/atalho da pasta"})
@@ -120,7 +89,7 @@ TEST_F(Ligações, PastasLimpasPorDelDirTiramAsLigaçõesENãoTocamNosAlvos) {
                 QDir(p).removeRecursively();
                 Ligar(fora + "/Minha Pasta", p);
                 Rodar(it);
-                EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+                EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
                 EXPECT_FALSE(ÉLigação(p));
                 QFile::remove(p);
                 QDir(p).removeRecursively();
@@ -145,7 +114,7 @@ TEST_F(Ligações, PastaDeTrabalhoEsvaziadaPelasLiçõesDeVba) {
         Ligar(fora + "/Minha Pasta", q("Minha Pasta"));
         Ligar(fora + "/Minha Pasta", q("projetos/atalho")); // in a sub-folder: not emptied
         Rodar("cvba", n);
-        EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+        EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
         EXPECT_FALSE(Existe(q("ligação do aluno.doc")));
         EXPECT_FALSE(Existe(q("Minha Pasta")));
         EXPECT_FALSE(ÉLigação(q("comum.bas")));
@@ -180,7 +149,7 @@ TEST_F(LigaçõesAutoCad, LigaçõesDentroDeCad2000EDeSímbolos) {
     Ligar(fora + "/precioso.doc", q("símbolos/meu bloco.dwg"));
     Rodar("cAutoCadII", 9);
     Rodar("cAutoCadII", 10);
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_FALSE(ÉLigação(q("cad2000/fogão.dwg")));
     EXPECT_EQ(Ler(q("cad2000/fogão.dwg")), "fogão.dwg");
     EXPECT_TRUE(ÉLigação(q("cad2000/Minha Pasta")));
@@ -195,10 +164,10 @@ TEST_F(LigaçõesAutoCad, Cad2000ESímbolosQueSãoLigações) {
     Ligar(fora, q("cad2000"));
     Ligar(fora, q("símbolos"));
     Rodar("cAutoCadII", 9);
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_FALSE(Existe(q("símbolos")));
     Rodar("cAutoCadII", 10);
-    EXPECT_EQ(Texto(Árvore(fora)), Texto(foraAntes));
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
     EXPECT_FALSE(ÉLigação(q("cad2000")));
     EXPECT_EQ(Ler(q("cad2000/fogão.dwg")), "fogão.dwg");
     EXPECT_EQ(QDir(q("cad2000")).entryList(QDir::Files).size(), 5);
