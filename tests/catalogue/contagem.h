@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace catalogo::teste {
 
@@ -46,6 +47,35 @@ inline std::string NomeDe(const Item& item) {
     if (item.índice)
         n += "(" + std::to_string(item.índice) + ")";
     return n;
+}
+
+// One step with its list expanded: kind, first path, second path.
+struct Ação {
+    Passo passo;
+    std::string a, b;
+};
+
+inline std::vector<Ação> Expandir(const Item& item) {
+    std::vector<Ação> v;
+    for (const Etapa& e : item.etapas) {
+        const std::string a = e.a ? e.a : "", b = e.b ? e.b : "";
+        if (!e.lista) {
+            v.push_back({e.passo, a, b});
+            continue;
+        }
+        for (const char* n : *e.lista)
+            v.push_back({e.passo, a + n, e.b ? b + n : ""});
+    }
+    return v;
+}
+
+// The expanded steps of one kind.
+inline std::vector<Ação> Só(const Item& item, Passo p) {
+    std::vector<Ação> v;
+    for (const Ação& a : Expandir(item))
+        if (a.passo == p)
+            v.push_back(a);
+    return v;
 }
 
 } // namespace catalogo::teste

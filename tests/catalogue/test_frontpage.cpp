@@ -23,34 +23,6 @@ const Item& Lição(int n) {
     return cursoFrontPage.itens[n - 1];
 }
 
-// One step with its list expanded: kind, first path, second path.
-struct Ação {
-    Passo passo;
-    std::string a, b;
-};
-
-std::vector<Ação> Expandir(const Item& item) {
-    std::vector<Ação> v;
-    for (const Etapa& e : item.etapas) {
-        const std::string a = e.a ? e.a : "", b = e.b ? e.b : "";
-        if (!e.lista) {
-            v.push_back({e.passo, a, b});
-            continue;
-        }
-        for (const char* n : *e.lista)
-            v.push_back({e.passo, a + n, e.b ? b + n : ""});
-    }
-    return v;
-}
-
-std::vector<Ação> Só(const Item& item, Passo p) {
-    std::vector<Ação> v;
-    for (const Ação& a : Expandir(item))
-        if (a.passo == p)
-            v.push_back(a);
-    return v;
-}
-
 std::string Arquivo(const std::string& caminho) {
     return caminho.substr(caminho.rfind('\\') + 1);
 }

@@ -20,34 +20,6 @@ const Item& Índice(int n) {
     return cursoHTML.itens[n - 1];
 }
 
-// One step with its list expanded: kind, first path, second path.
-struct Ação {
-    Passo passo;
-    std::string a, b;
-};
-
-std::vector<Ação> Expandir(const Item& item) {
-    std::vector<Ação> v;
-    for (const Etapa& e : item.etapas) {
-        const std::string a = e.a ? e.a : "", b = e.b ? e.b : "";
-        if (!e.lista) {
-            v.push_back({e.passo, a, b});
-            continue;
-        }
-        for (const char* n : *e.lista)
-            v.push_back({e.passo, a + n, e.b ? b + n : ""});
-    }
-    return v;
-}
-
-std::vector<Ação> Só(const Item& item, Passo p) {
-    std::vector<Ação> v;
-    for (const Ação& a : Expandir(item))
-        if (a.passo == p)
-            v.push_back(a);
-    return v;
-}
-
 // The names of a list step (a kill of the work folder), without the folder.
 std::vector<std::string> NomesDe(const Etapa& e) {
     std::vector<std::string> v;

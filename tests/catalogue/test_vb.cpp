@@ -26,26 +26,6 @@ const Item& ItemDe(const char* controle) {
     return cursoVB.itens.front();
 }
 
-// One step with its list expanded: kind, first path, second path.
-struct Ação {
-    Passo passo;
-    std::string a, b;
-};
-
-std::vector<Ação> Expandir(const Item& item) {
-    std::vector<Ação> v;
-    for (const Etapa& e : item.etapas) {
-        const std::string a = e.a ? e.a : "", b = e.b ? e.b : "";
-        if (!e.lista) {
-            v.push_back({e.passo, a, b});
-            continue;
-        }
-        for (const char* n : *e.lista)
-            v.push_back({e.passo, a + n, e.b ? b + n : ""});
-    }
-    return v;
-}
-
 TEST(VisualBasic, MenuNamesAndCodesFollowThePosition) {
     EXPECT_STREQ(cursoVB.controle, "cVisualBasic");
     EXPECT_STREQ(cursoVB.legenda, "VisualBasic");
