@@ -1,44 +1,99 @@
 // Lays out a runnable installation folder: the pictures the programs load, a sample file for
-// every exercise source the lesson items name, and the installation settings.
+// every exercise source the lesson items name, and the installation settings; one file for
+// each name, whatever its case and accents.
 //
 // Usage: qvinstalar <installation folder> [lesson figure files...]
 
+#include "caminhos.h"
 #include "desenho.h"
 #include "form3.h"
 #include "passos.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QSet>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-// A Windows-style name relative to the installation, as a host path inside it.
-QString Local(const QString& raiz, QString nome) {
-    nome.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QStringList partes;
-    for (QString p : nome.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        while (p.endsWith(QLatin1Char(' ')) || p.endsWith(QLatin1Char('.')))
-            p.chop(1);
-        if (!p.isEmpty())
-            partes << p;
-    }
-    return QDir(raiz).filePath(partes.join(QLatin1Char('/')));
-}
-
 bool Escrever(const QString& caminho, const QByteArray& dados) {
-    QDir().mkpath(QFileInfo(caminho).absolutePath());
     QFile f(caminho);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     return f.write(dados) == dados.size();
+}
+
+// The installation folder as it is laid out. The platform matches names without regard to case
+// and accents, so each name folded as it folds them gets one entry, under the spelling it was
+// first laid out with; a later spelling of the same name writes nothing.
+class Pasta {
+  public:
+    explicit Pasta(QString raiz) : raiz_(std::move(raiz)) {}
+
+    // The host path for a new Windows-style name relative to the folder ("vba\m1\cd.ico"),
+    // its folders spelled as first laid out; nullopt when the name is laid out already. A file
+    // that an earlier layout left under another spelling of the name is taken away.
+    std::optional<QString> Reservar(const QString& nome) {
+        const QStringList partes = Partes(nome);
+        QString chave, caminho;
+        bool novo = false;
+        for (const QString& p : partes) {
+            chave += QLatin1Char('/') + vb::ChaveNome(p);
+            novo = !grafias_.contains(chave);
+            if (novo)
+                grafias_.insert(chave, caminho + QLatin1Char('/') + p);
+            caminho = grafias_.value(chave);
+        }
+        if (!novo)
+            return std::nullopt;
+        const QString hospedeiro = raiz_ + caminho;
+        QDir pasta = QFileInfo(hospedeiro).dir();
+        pasta.mkpath(QStringLiteral("."));
+        for (const QString& antigo :
+             pasta.entryList(QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot))
+            if (antigo != partes.last() && vb::ChaveNome(antigo) == vb::ChaveNome(partes.last()))
+                pasta.remove(antigo);
+        return hospedeiro;
+    }
+
+    // Writes a new name; false when it is laid out already or cannot be written.
+    bool Gravar(const QString& nome, const QByteArray& dados) {
+        const std::optional<QString> caminho = Reservar(nome);
+        return caminho && Escrever(*caminho, dados);
+    }
+
+  private:
+    // The names of a path, without their trailing blanks and dots.
+    static QStringList Partes(QString nome) {
+        nome.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        QStringList partes;
+        for (QString p : nome.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            while (p.endsWith(QLatin1Char(' ')) || p.endsWith(QLatin1Char('.')))
+                p.chop(1);
+            if (!p.isEmpty())
+                partes << p;
+        }
+        return partes;
+    }
+
+    QString raiz_;
+    QHash<QString, QString> grafias_; // folded path from the root -> path as first laid out
+};
+
+QByteArray Jpeg(const QImage& imagem, int qualidade) {
+    QByteArray dados;
+    QBuffer buffer(&dados);
+    buffer.open(QIODevice::WriteOnly);
+    imagem.save(&buffer, "JPG", qualidade);
+    return dados;
 }
 
 QByteArray Amostra(const QString& nome) {
@@ -197,27 +252,74 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString raiz = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(raiz);
+    Pasta pasta(raiz);
 
-    // Every exercise source named by a lesson item or by the Access-version dialog.
-    QSet<QString> fontes;
-    QSet<QString> módulos;
+    // The pictures and settings that the programs load come first: no exercise source may
+    // take their names.
+    pasta.Gravar(QStringLiteral("qvtelaini.jpg"), Jpeg(FundoMenu(), 90));
+    pasta.Gravar(QStringLiteral("QVcapa.jpg"), Jpeg(Capa(), 92));
+    pasta.Gravar(QStringLiteral("QVfaixa.jpg"), Jpeg(Faixa(false), 92));
+    pasta.Gravar(QStringLiteral("QVFXcaderno.jpg"), Jpeg(Faixa(true), 92));
+    pasta.Gravar(QStringLiteral("QVlogo.jpg"), Jpeg(Logo(), 92));
+    pasta.Gravar(QStringLiteral("qvpadrões.txt"), Padrões());
+
+    // The figures of the lesson programs, drawn from their figure files.
+    int figuras = 0;
+    for (int i = 2; i < argc; ++i) {
+        QStringList erros;
+        for (const desenho::Figura& f :
+             desenho::LerFiguras(QString::fromLocal8Bit(argv[i]), &erros)) {
+            if (!pasta.Gravar(f.nome,
+                              Jpeg(desenho::Desenhar(f.largura, f.altura, f.comandos, &erros), 92)))
+                erros << QStringLiteral("figura %1 repetida ou não gravada").arg(f.nome);
+            ++figuras;
+        }
+        for (const QString& e : erros)
+            std::fprintf(stderr, "%s: %s\n", argv[i], qPrintable(e));
+        if (!erros.isEmpty())
+            return 1;
+    }
+
+    // The demo installation keeps every drive inside the build tree.
+    const std::optional<QString> ini = pasta.Reservar(QStringLiteral("qvmenu.ini"));
+    if (ini && !QFileInfo::exists(*ini)) {
+        Escrever(*ini, "; Installation settings of the course menu\n"
+                       "[aluno]\n"
+                       "; nenhum | A | B | perguntar\n"
+                       "fonte=nenhum\n"
+                       "\n"
+                       "[unidades]\n"
+                       "; host folder of each drive letter, relative to this folder\n"
+                       "C=../c\n"
+                       "A=../a\n"
+                       "\n"
+                       "[suporte]\n"
+                       "endereco=procure o responsável pelo curso\n");
+    }
+    QDir(raiz).mkpath(QStringLiteral("../c"));
+    QDir(raiz).mkpath(QStringLiteral("../a"));
+
+    // Every exercise source named by a lesson item or by the Access-version dialog, in
+    // catalogue order (courses, items, steps, list names, then the sample table): of two
+    // spellings of one name, the first is the one laid out.
+    QStringList fontes;
+    QStringList módulos;
     for (const catalogo::MenuCurso* curso : catalogo::Cursos()) {
         for (const catalogo::Item& item : curso->itens) {
             for (const catalogo::Etapa& e : item.etapas) {
                 const bool cópia =
                     e.passo == catalogo::Passo::Copia || e.passo == catalogo::Passo::CópiaDireta;
                 if (e.passo == catalogo::Passo::CopiaMódulo)
-                    módulos.insert(QString::fromUtf8(e.a));
+                    módulos << QString::fromUtf8(e.a);
                 if (!cópia)
                     continue;
                 const QString a = QString::fromUtf8(e.a);
                 if (!e.lista) {
-                    fontes.insert(a);
+                    fontes << a;
                     continue;
                 }
                 for (const char* n : *e.lista)
-                    fontes.insert(a + QString::fromUtf8(n));
+                    fontes << a + QString::fromUtf8(n);
             }
         }
     }
@@ -228,63 +330,21 @@ int main(int argc, char** argv) {
                 if (coluna == linha.sempre.data() && i > 0)
                     break;
                 if (coluna[i].origem)
-                    fontes.insert(QString::fromUtf8(coluna[i].origem));
+                    fontes << QString::fromUtf8(coluna[i].origem);
             }
 
     int escritos = 0;
     for (const QString& nome : fontes)
-        if (Escrever(Local(raiz, nome), Amostra(nome)))
-            ++escritos;
+        escritos += pasta.Gravar(nome, Amostra(nome));
     // Each module folder holds the project of its lesson.
     for (const QString& m : módulos) {
-        const QString pasta = Local(raiz, m);
         const QString n = m.section(QLatin1Char('m'), -1);
-        Escrever(pasta + QStringLiteral("/Projeto%1.vbp").arg(n), Amostra(m + "\\Projeto.vbp"));
-        Escrever(pasta + QStringLiteral("/Form%1.frm").arg(n), Amostra(m + "\\Form.frm"));
-        escritos += 2;
+        escritos += pasta.Gravar(m + QStringLiteral("\\Projeto%1.vbp").arg(n),
+                                 Amostra(m + "\\Projeto.vbp"));
+        escritos +=
+            pasta.Gravar(m + QStringLiteral("\\Form%1.frm").arg(n), Amostra(m + "\\Form.frm"));
     }
 
-    FundoMenu().save(QDir(raiz).filePath(QStringLiteral("qvtelaini.jpg")), "JPG", 90);
-    Capa().save(QDir(raiz).filePath(QStringLiteral("QVcapa.jpg")), "JPG", 92);
-    Faixa(false).save(QDir(raiz).filePath(QStringLiteral("QVfaixa.jpg")), "JPG", 92);
-    Faixa(true).save(QDir(raiz).filePath(QStringLiteral("QVFXcaderno.jpg")), "JPG", 92);
-    Logo().save(QDir(raiz).filePath(QStringLiteral("QVlogo.jpg")), "JPG", 92);
-    Escrever(QDir(raiz).filePath(QStringLiteral("qvpadrões.txt")), Padrões());
-
-    // The figures of the lesson programs, drawn from their figure files.
-    int figuras = 0;
-    for (int i = 2; i < argc; ++i) {
-        QStringList erros;
-        for (const desenho::Figura& f :
-             desenho::LerFiguras(QString::fromLocal8Bit(argv[i]), &erros)) {
-            desenho::Desenhar(f.largura, f.altura, f.comandos, &erros)
-                .save(QDir(raiz).filePath(f.nome), "JPG", 92);
-            ++figuras;
-        }
-        for (const QString& e : erros)
-            std::fprintf(stderr, "%s: %s\n", argv[i], qPrintable(e));
-        if (!erros.isEmpty())
-            return 1;
-    }
-
-    // The demo installation keeps every drive inside the build tree.
-    const QString ini = QDir(raiz).filePath(QStringLiteral("qvmenu.ini"));
-    if (!QFileInfo::exists(ini)) {
-        Escrever(ini, "; Installation settings of the course menu\n"
-                      "[aluno]\n"
-                      "; nenhum | A | B | perguntar\n"
-                      "fonte=nenhum\n"
-                      "\n"
-                      "[unidades]\n"
-                      "; host folder of each drive letter, relative to this folder\n"
-                      "C=../c\n"
-                      "A=../a\n"
-                      "\n"
-                      "[suporte]\n"
-                      "endereco=procure o responsável pelo curso\n");
-    }
-    QDir(raiz).mkpath(QStringLiteral("../c"));
-    QDir(raiz).mkpath(QStringLiteral("../a"));
     std::printf("%d arquivos de exercício e %d figuras em %s\n", escritos, figuras,
                 qPrintable(raiz));
     return 0;
