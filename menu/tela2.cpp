@@ -4,6 +4,7 @@
 #include "arquivos.h"
 #include "dialogos.h"
 #include "fim.h"
+#include "janelas.h"
 #include "registros.h"
 #include "tela1.h"
 #include "vberro.h"
@@ -77,6 +78,7 @@ void Tela2::Form_Load() {
     }
 
     tela1_->show();
+    vb::FocarSemGerenciador(tela1_.get());
     setVisible(false);
 }
 
