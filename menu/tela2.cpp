@@ -19,6 +19,7 @@ namespace {
 
 QLabel* Rótulo(QWidget* pai, const char* nome, const QString& texto, bool visível) {
     auto* r = new QLabel(texto, pai);
+    r->setTextFormat(Qt::PlainText);
     r->setObjectName(QString::fromUtf8(nome));
     r->setVisible(visível);
     return r;
