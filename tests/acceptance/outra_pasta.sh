@@ -14,7 +14,8 @@ outra="$temp/outra"
 mkdir -p "$casa" "$outra"
 
 (cd "$outra" && HOME="$casa" exec "$curso/QVMenu") >>"$temp/menu.log" 2>&1 &
-esperar 30 eval 'ha_caixa_do_menu || visivel "$MENU"' || falhar "o menu não começou"
+comecou() { ha_caixa_do_menu || visivel "$MENU"; }
+esperar 30 comecou || falhar "o menu não começou"
 captura inicio
 ha_caixa_do_menu || falhar "sem a mensagem do arquivo de aluno: a instalação não foi lida"
 durante 1 sumiu "$MENU" || falhar "o menu abriu sem o arquivo de aluno"

@@ -41,10 +41,8 @@ xdotool mousemove 0 599
 sleep 0.2
 clicar_em "$menu" 25 10
 esperar 10 popup_aberto 1 || falhar "o clique em Cursos não abriu o menu"
-antes=$(popups)
 xdotool key Down Right
 esperar 10 popup_aberto 2 || falhar "o grupo Office não abriu pelo teclado"
-popup_curso=
 xdotool key Right
 esperar 10 popup_aberto 3 || falhar "o menu Windows não abriu pelo teclado"
 sleep 0.2
