@@ -158,6 +158,7 @@ Form3::Form3(Tela1& tela) : QDialog(nullptr), tela_(tela) {
     setFixedSize(Px(4680), Px(2250));
     Label1 = new QLabel(QStringLiteral("Que versão do Access você está usando? "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(Px(120), Px(360), Px(4455), Px(240));
     QFont negrito(QStringLiteral("Sans Serif"));
     negrito.setPointSizeF(9.75);

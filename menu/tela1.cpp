@@ -65,6 +65,7 @@ QString Chave(const QString& controle, int índice) {
 QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, const QColor& cor,
                double pontos, bool negrito) {
     auto* r = new QLabel(texto, pai);
+    r->setTextFormat(Qt::PlainText);
     r->setGeometry(Px(l), Px(t), Px(w), Px(h));
     QPalette p = r->palette();
     p.setColor(QPalette::WindowText, cor);
@@ -153,6 +154,7 @@ void Tela1::montarTela() {
     setCentralWidget(área);
 
     Picture1 = new QLabel(área);
+    Picture1->setTextFormat(Qt::PlainText);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(0, Px(-120), Px(11895), Px(8655));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

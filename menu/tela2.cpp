@@ -4,6 +4,7 @@
 #include "arquivos.h"
 #include "dialogos.h"
 #include "fim.h"
+#include "janelas.h"
 #include "registros.h"
 #include "tela1.h"
 #include "vberro.h"
@@ -18,6 +19,7 @@ namespace {
 
 QLabel* Rótulo(QWidget* pai, const char* nome, const QString& texto, bool visível) {
     auto* r = new QLabel(texto, pai);
+    r->setTextFormat(Qt::PlainText);
     r->setObjectName(QString::fromUtf8(nome));
     r->setVisible(visível);
     return r;
@@ -77,6 +79,7 @@ void Tela2::Form_Load() {
     }
 
     tela1_->show();
+    vb::FocarSemGerenciador(tela1_.get());
     setVisible(false);
 }
 

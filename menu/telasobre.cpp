@@ -24,10 +24,12 @@ TelaSobre::TelaSobre(QWidget* pai) : QDialog(pai) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Px(7290), Px(5985));
     Image2 = new QLabel(this);
+    Image2->setTextFormat(Qt::PlainText);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setPixmap(ImagemSobre());
     Image2->setGeometry((width() - 216) / 2, Px(600), 216, 153);
     auto* texto = new QLabel(QStringLiteral("Sistema de Ensino Aulavix\nVersão Março/2003"), this);
+    texto->setTextFormat(Qt::PlainText);
     texto->setAlignment(Qt::AlignCenter);
     texto->setGeometry(0, Px(600) + 170, width(), 60);
     Command1 = new QPushButton(QStringLiteral("OK"), this);

@@ -149,21 +149,25 @@ void Form1::criarControles() {
     fundo_->installEventFilter(this);
 
     Faixa = new QLabel(fundo_);
+    Faixa->setTextFormat(Qt::PlainText);
     Faixa->setObjectName(QStringLiteral("Faixa"));
     Faixa->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Colocar(Faixa, 0, 490, 440, 5875);
     Faixa->hide();
 
     logo = new QLabel(fundo_);
+    logo->setTextFormat(Qt::PlainText);
     logo->setObjectName(QStringLiteral("logo"));
     Colocar(logo, 0, 0, 615, 615);
     logo->hide();
 
     imgcapa = new QLabel(fundo_);
+    imgcapa->setTextFormat(Qt::PlainText);
     imgcapa->setObjectName(QStringLiteral("imgcapa"));
     imgcapa->setGeometry(0, 0, 0, 0);
 
     Patrocínio = new QLabel(QStringLiteral("Apoio Cultural"), fundo_);
+    Patrocínio->setTextFormat(Qt::PlainText);
     Patrocínio->setObjectName(QStringLiteral("Patrocínio"));
     Colocar(Patrocínio, 1080, 120, 1980, 330);
 
@@ -201,11 +205,13 @@ void Form1::criarControles() {
     Ponteiro->hide();
 
     Pag = new QLabel(QStringLiteral("Pag."), fundo_);
+    Pag->setTextFormat(Qt::PlainText);
     Pag->setObjectName(QStringLiteral("Pag"));
     Colocar(Pag, 2280, 150, 330, 195);
     Pag->hide();
 
     FiguraInterna = new QLabel(fundo_);
+    FiguraInterna->setTextFormat(Qt::PlainText);
     FiguraInterna->setObjectName(QStringLiteral("FiguraInterna"));
     Colocar(FiguraInterna, 2760, 5760, 1335, 495);
     FiguraInterna->hide();

@@ -11,6 +11,7 @@ Form2::Form2(QWidget* pai) : QWidget(pai, Qt::Window) {
     // lesson): the figure window must not take it back when the window manager maps it later.
     setAttribute(Qt::WA_ShowWithoutActivating);
     FiguraExterna = new QLabel(this);
+    FiguraExterna->setTextFormat(Qt::PlainText);
     FiguraExterna->setObjectName(QStringLiteral("FiguraExterna"));
     FiguraExterna->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     FiguraExterna->setToolTip(QStringLiteral("Este é um desenho parcial"));

@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("QVMenu"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const menu::Instalação instalação = menu::LerInstalação(vb::CurDir());
+    // The installation settings beside the program, wherever it was started from: a launcher
+    // with another working folder must not bypass them.
+    const menu::Instalação instalação = menu::LerInstalação(vb::PastaDoPrograma());
     menu::Tela2 tela2(instalação);
     vb::Handler([&] { tela2.Form_Load(); });
     if (vb::ProgramEnded())

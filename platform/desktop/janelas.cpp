@@ -625,6 +625,16 @@ Hwnd JanelaDe(const QWidget* janela) {
     return static_cast<Hwnd>(topo->winId());
 }
 
+void FocarSemGerenciador(QWidget* janela) {
+    if (!janela)
+        return;
+    const auto x = conexão();
+    if (!x || gerenciadorPresente(*x))
+        return;
+    // Qt sets the input focus itself once the window is mapped (at once when it already is).
+    janela->window()->activateWindow();
+}
+
 void PosicionarNoTopo(QWidget* janela, int x, int y, int largura, int altura) {
     if (!janela)
         return;

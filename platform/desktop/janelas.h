@@ -31,6 +31,11 @@ bool AppActivate(const QString& título);
 // The id of a shown Qt window; 0 without X11.
 Hwnd JanelaDe(const QWidget* janela);
 
+// Gives a shown top-level window the keyboard focus once it is mapped, when no window manager
+// runs (none would hand it out, and keys would go nowhere until a click). With a window manager
+// or without X11 it does nothing.
+void FocarSemGerenciador(QWidget* janela);
+
 // Makes the window an always-on-top panel whose outer rectangle (frame included) is at x, y,
 // largura x altura pixels, shown without being activated. Call before the first show.
 void PosicionarNoTopo(QWidget* janela, int x, int y, int largura, int altura);

@@ -106,15 +106,19 @@ fechada() { ! existe "$1"; }
 
 foco() { xdotool getwindowfocus 2>/dev/null; }
 foco_e() { [ "$(foco)" = "$1" ]; }
+# Without a window manager (SEM_WM set) nobody hands out the focus: the window must take it.
 ativar() {
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    [ -n "${SEM_WM:-}" ] || xdotool windowactivate --sync "$1" >/dev/null 2>&1
     esperar 10 foco_e "$1"
 }
 
 # The popups of the menu program's menus: the window manager does not frame them, so they are
-# the program's only windows among the root window's own children. And its message boxes, which
-# carry the program's name as their title.
-popups() { xdotool search --maxdepth 1 --onlyvisible --class '^QVMenu$' 2>/dev/null; }
+# the program's only windows among the root window's own children (with none, the main window is
+# one of them too). And its message boxes, which carry the program's name as their title.
+popups() {
+    xdotool search --maxdepth 1 --onlyvisible --class '^QVMenu$' 2>/dev/null |
+        grep -vxF -- "${menu:-0}"
+}
 caixas_do_menu() {
     local w
     for w in $(janelas QVMenu); do

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -365,3 +366,17 @@ TEST_F(Ruim, TextosRuinsAbremEMostramCadaPáginaComMarca) {
 }
 
 } // namespace
+
+// Names in the look settings that look like markup are only names: every label of both windows,
+// through the cover, every page and every look, shows its text as written.
+TEST_F(Ruim, NomesComMarcaçãoSãoSóNomes) {
+    gravar(QStringLiteral("qvpadrões.txt"),
+           Registro(Campos(QStringLiteral("<img src=capa>"), QStringLiteral("<b>faixa</b>"),
+                           QStringLiteral("<i>logo</i>"))));
+    Percorrer();
+    const QList<QLabel*> rótulos =
+        form->findChildren<QLabel*>() + form->figura().findChildren<QLabel*>();
+    ASSERT_FALSE(rótulos.isEmpty());
+    for (const QLabel* r : rótulos)
+        EXPECT_EQ(r->textFormat(), Qt::PlainText) << r->objectName().toStdString();
+}
