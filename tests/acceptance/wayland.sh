@@ -13,14 +13,7 @@ export WAYLAND_DISPLAY=qv-sem-servidor XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM
 
 LICAO="AutoCad 2D II  - Módulo 1"
-abrir_menu
-captura menu
-abrir_curso profissionais 10
-xdotool key Return
-esperar 30 visivel "$LICAO" || falhar "a lição QVAC2DII01 não abriu"
-esperar 10 parado QVMenu || falhar "o menu continua aberto depois de iniciar a lição"
-licao=$(janela "$LICAO")
-esperar 10 no_lugar || falhar "painel em $(retangulo "$licao"), esperado 510 95 290 480"
+licao_do_menu 10 "$LICAO" QVAC2DII01
 captura licao
 # Neither program tried the Wayland server first (where one answers, they would stay on it).
 if grep -i wayland "$temp/menu.log" >&2; then
