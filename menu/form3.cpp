@@ -174,6 +174,9 @@ Form3::Form3(Tela1& tela) : QDialog(nullptr), tela_(tela) {
     Confirmar = new QPushButton(QStringLiteral("Confirmar"), this);
     Confirmar->setObjectName(QStringLiteral("Confirmar"));
     Confirmar->setGeometry(Px(3120), Px(1680), Px(1335), Px(375));
+    // The form has no default button: Enter does not confirm (a dialog would make its push
+    // button the default by itself); Space on the focused button still presses it.
+    Confirmar->setAutoDefault(false);
     connect(Confirmar, &QPushButton::clicked, this,
             [this] { vb::Handler([this] { Confirmar_Click(); }); });
     // Escape dismisses the dialog as the close box does: it is unloaded, and the next showing

@@ -67,6 +67,9 @@ QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, 
     auto* r = new QLabel(texto, pai);
     r->setTextFormat(Qt::PlainText);
     r->setGeometry(Px(l), Px(t), Px(w), Px(h));
+    // The text stands at the top of its box, as the designer draws it: a caption and its value
+    // side by side start on one line whatever the heights of their boxes.
+    r->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette p = r->palette();
     p.setColor(QPalette::WindowText, cor);
     r->setPalette(p);
@@ -300,7 +303,10 @@ void Tela1::Form_Load() {
 }
 
 void Tela1::vaichamar() {
-    Nomeprog->setText(Pastaprog + Nomeprog->text());
+    // The text box keeps the full path. After a start that failed, the menu stays open with it,
+    // and a second start (the dialog's "Confirmar" again) must not put the folder in front twice.
+    if (!Nomeprog->text().startsWith(Pastaprog))
+        Nomeprog->setText(Pastaprog + Nomeprog->text());
     vb::Shell(Nomeprog->text(), vb::vbNormalFocus); // a failure goes back to the caller
     hide();
     vb::End();
@@ -357,6 +363,7 @@ void Tela1::Sobre_Click() {
         sobre_ = new TelaSobre(this);
     sobre_->show();
     sobre_->raise();
+    sobre_->activateWindow();
 }
 
 Form3* Tela1::form3() {

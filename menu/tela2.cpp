@@ -54,7 +54,8 @@ void Tela2::Form_Load() {
     tela1_ = std::make_unique<Tela1>(instalação_);
     tela1_->Form_Load();
 
-    Fundo(tela1_.get(), CorInicial);
+    // The window's own area takes the colour; its menu bar keeps the desktop's.
+    Fundo(tela1_->centralWidget(), CorInicial);
     for (QLabel* r : {Label1, Label2, Label3, Label4, Label5, alunonome, alunomatrícula})
         Fundo(r, CorInicial);
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -17,6 +19,18 @@ QString Título(const QString& título) {
 
 bool HáJanelas() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+// Wide enough for the whole title in the frame: the window manager draws it in its own font,
+// often bolder and larger than the program's, beside its icon and buttons.
+void LarguraDoTítulo(QDialog& caixa) {
+    QFont fonte = caixa.font();
+    fonte.setBold(true);
+    const int texto = QFontMetrics(fonte).horizontalAdvance(caixa.windowTitle());
+    // The dialog's layout sets its minimum size from its contents: the field carries the width.
+    const QMargins margens = caixa.layout() ? caixa.layout()->contentsMargins() : QMargins();
+    if (auto* campo = caixa.findChild<QLineEdit*>())
+        campo->setMinimumWidth(texto * 5 / 4 + 120 - margens.left() - margens.right());
 }
 
 class DiálogosReais : public Diálogos {
@@ -62,6 +76,7 @@ class DiálogosReais : public Diálogos {
         for (QLabel* rótulo : caixa.findChildren<QLabel*>())
             rótulo->setTextFormat(Qt::PlainText);
         caixa.setTextValue(padrão);
+        LarguraDoTítulo(caixa);
         if (caixa.exec() != QDialog::Accepted)
             return {};
         return caixa.textValue();

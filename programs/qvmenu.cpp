@@ -3,12 +3,15 @@
 #include "arquivos.h"
 #include "fim.h"
 #include "instalacao.h"
+#include "programa.h"
 #include "tela2.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    vb::EscolherPlataforma();
     QApplication app(argc, argv);
+    vb::TraduzirQt(app);
     QApplication::setApplicationName(QStringLiteral("QVMenu"));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 pacotes=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libgtest-dev googletest
          libbenchmark-dev libwmf-dev xvfb xdotool openbox x11-utils imagemagick fonts-dejavu-core
-         clang-14 libclang-rt-14-dev)
+         clang-14 libclang-rt-14-dev qt6-translations-l10n)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltam+=("$p")

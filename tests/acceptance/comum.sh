@@ -274,6 +274,19 @@ clicar_licao() {
 # The lesson panel's outer rectangle, as the lesson programs place it.
 no_lugar() { [ "$(retangulo "$licao")" = "510 95 290 480" ]; }
 
+# Opens the menu and starts the first lesson of a course of "Profissionais" by keyboard; the
+# lesson's window opens in its place and the menu ends. Sets licao to the lesson's window.
+#   licao_do_menu POSIÇÃO LEGENDA PROGRAMA
+licao_do_menu() {
+    abrir_menu
+    abrir_curso profissionais "$1"
+    xdotool key Return
+    esperar 30 visivel "$2" || falhar "a lição $3 não abriu"
+    esperar 10 parado QVMenu || falhar "o menu continua aberto depois de iniciar $3"
+    licao=$(janela "$2")
+    esperar 10 no_lugar || falhar "painel de $3 em $(retangulo "$licao"), esperado 510 95 290 480"
+}
+
 # The page selector and the page number (not the selector's arrows, which show the mouse): the
 # rows below the menu bar, at the middle of the selector. They differ from page to page.
 #   seletor_novo NAME [SECONDS]

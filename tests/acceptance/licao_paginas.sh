@@ -24,13 +24,7 @@ FIGURA="$LICAO Figura"
 OLHAR_TITULO=$FIGURA
 
 abrir_cad "$2"
-abrir_menu
-abrir_curso profissionais 10
-xdotool key Return
-esperar 30 visivel "$LICAO" || falhar "a lição QVAC2DII01 não abriu"
-esperar 10 parado QVMenu || falhar "o menu continua aberto depois de iniciar a lição"
-licao=$(janela "$LICAO")
-esperar 10 no_lugar || falhar "painel em $(retangulo "$licao"), esperado 510 95 290 480"
+licao_do_menu 10 "$LICAO" QVAC2DII01
 captura capa
 
 # Entering: the cover gives way to page 1.

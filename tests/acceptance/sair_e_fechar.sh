@@ -40,27 +40,18 @@ clicar_fechar "$menu"
 fim_do_menu "caixa de fechar do menu"
 
 # A lesson from the menu, then the way out given; the menu does not come back.
-licao_do_curso() { # course place in "Profissionais", lesson caption, program
-    abrir_menu
-    abrir_curso profissionais "$1"
-    xdotool key Return
-    esperar 30 visivel "$2" || falhar "a lição $3 não abriu"
-    esperar 10 parado QVMenu || falhar "o menu continua aberto depois de iniciar $3"
-    licao=$(janela "$2")
-    esperar 10 no_lugar || falhar "painel de $3 em $(retangulo "$licao")"
-}
 fim_da_licao() {
     esperar 10 parado "$2" || falhar "$1: a lição $2 continua aberta"
     sumiu "$3" || falhar "$1: a janela da lição ficou na tela"
     durante 1 parado QVMenu || falhar "$1: o menu voltou"
 }
 
-licao_do_curso 9 "AutoCad 2D  - Módulo 1" QVAC2D01
+licao_do_menu 9 "AutoCad 2D  - Módulo 1" QVAC2D01
 captura licao_2d
 clicar_fechar "$licao"
 fim_da_licao "caixa de fechar da lição" QVAC2D01 "AutoCad 2D  - Módulo 1"
 
-licao_do_curso 11 "AutoCAD 3D - Módulo 01" QVACAD3D01
+licao_do_menu 11 "AutoCAD 3D - Módulo 01" QVACAD3D01
 ativar "$licao" || falhar "a lição QVACAD3D01 não recebeu o foco"
 captura licao_3d
 xdotool key alt+s

@@ -298,6 +298,43 @@ TEST_F(Diálogo, EscFechaComoACaixaDeFechar) {
     EXPECT_FALSE(f3().Access2000->isChecked());
 }
 
+TEST_F(Diálogo, EnterNãoConfirmaEspaçoNoBotãoSim) {
+    Escolher("CACB03");
+    auto tecla = [](QWidget* w, Qt::Key k) {
+        QKeyEvent desce(QEvent::KeyPress, k, Qt::NoModifier, k == Qt::Key_Space ? " " : "\r");
+        QKeyEvent sobe(QEvent::KeyRelease, k, Qt::NoModifier, k == Qt::Key_Space ? " " : "\r");
+        QApplication::sendEvent(w, &desce);
+        QApplication::sendEvent(w, &sobe);
+    };
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter}) {
+        tecla(&f3(), k);
+        tecla(f3().Confirmar, k);
+    }
+    EXPECT_TRUE(f3().isVisible());
+    EXPECT_TRUE(inícios.empty());
+    EXPECT_FALSE(f3().Confirmar->isDefault());
+    tecla(f3().Confirmar, Qt::Key_Space);
+    EXPECT_TRUE(Iniciou("QVACB03"));
+}
+
+// A start that fails leaves the menu open with the full path in Nomeprog; a second
+// "Confirmar" starts (or names) the same program, its folder not put in front twice.
+TEST_F(Diálogo, SegundaConfirmaçãoDepoisDeFalharNãoDobraOCaminho) {
+    QFile::remove(inst + "/QVACB03");
+    Escolher("CACB03");
+    for (int vez = 1; vez <= 2; ++vez) {
+        diálogos.mensagens.clear();
+        Confirmar();
+        ASSERT_EQ(diálogos.mensagens.size(), 1u) << vez;
+        EXPECT_EQ(diálogos.mensagens[0].texto, "Programa " + inst + "/QVACB03 não encontrado");
+        EXPECT_EQ(t1().Nomeprog->text(), inst + "\\QVACB03");
+        EXPECT_FALSE(vb::ProgramEnded());
+    }
+    Instalar({"QVACB03"});
+    Confirmar();
+    EXPECT_TRUE(Iniciou("QVACB03"));
+}
+
 TEST_F(Diálogo, LiçãoDiretaComODiálogoAbertoTerminaTudo) {
     Escolher("CACB02");
     f3().Access97->setChecked(true);

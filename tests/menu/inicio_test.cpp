@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 
 namespace menu::teste {
 namespace {
@@ -39,7 +40,10 @@ TEST_F(Início_, SemArquivoDeAlunoTudoAbertoEJanelaMostrada) {
     EXPECT_FALSE(tela2->isVisible());
     EXPECT_FALSE(t1().cabaluno->isVisible());
     EXPECT_FALSE(tela2->alunonome->isVisible());
-    EXPECT_EQ(t1().palette().color(QPalette::Window), QColor(255, 255, 225));
+    // The start-up colour is the window's area; the menu bar keeps the desktop's.
+    EXPECT_EQ(t1().centralWidget()->palette().color(QPalette::Window), QColor(255, 255, 225));
+    EXPECT_EQ(t1().menuBar()->palette().color(QPalette::Window),
+              QApplication::palette(t1().menuBar()).color(QPalette::Window));
     EXPECT_EQ(t1().Pastaprog, inst + "\\");
     EXPECT_TRUE(QFileInfo(c + "/qvcurso").isDir()); // the work folder is made
     EXPECT_EQ(QDir::currentPath(), inst);           // and the current folder kept

@@ -1,0 +1,20 @@
+#pragma once
+// What every program of the package does around its QApplication: the window system it runs
+// on, and the language of Qt's own dialogs.
+
+class QCoreApplication;
+
+namespace vb {
+
+// Before the application is made. On a Wayland desktop that also offers X11 (WAYLAND_DISPLAY
+// and DISPLAY both set) the program runs on X11 through XWayland, so that the lesson panel's
+// place, its staying on top and the focus hand-back work; a platform the user chose
+// (QT_QPA_PLATFORM) is kept.
+void EscolherPlataforma();
+
+// After the application is made: Qt's standard dialogs in Brazilian Portuguese ("OK",
+// "Cancelar"), whatever the user's locale, as the package is Portuguese. Without Qt's
+// translation files the dialogs keep Qt's own texts.
+void TraduzirQt(QCoreApplication& app);
+
+} // namespace vb
