@@ -127,7 +127,7 @@ TEST_F(Jogador, EntradaMostraAPágina1SemFiguraNemDevolução) {
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     EXPECT_EQ(form->logo->size(), QSize(30, 30));
     EXPECT_FALSE(form->Faixa->pixmap().isNull());
-    EXPECT_EQ(form->RTF[1]->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(topoDaMarca(1), 0);
     EXPECT_EQ(form->focusWidget(), form->Barra);
 
     // Page 1 has a figure, but entering does not look it up, nor hand the focus back.
