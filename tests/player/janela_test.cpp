@@ -281,16 +281,32 @@ TEST_F(Jogador, TrêsAparências) {
     EXPECT_TRUE(form->Faixa->pixmap().isNull());
 }
 
+TEST_F(Jogador, SemArquivoDePadrõesAAparênciaPadrãoComSuasImagens) {
+    gravarImagem(QStringLiteral("QVcapa.jpg"), 100, 80);
+    gravarImagem(QStringLiteral("QVfaixa.jpg"), 29, 400);
+    gravarImagem(QStringLiteral("QVlogo.jpg"), 30, 30);
+    abrir();
+    EXPECT_EQ(form->imgcapa->pixmap().size(), QSize(100, 80));
+    entrar();
+    EXPECT_EQ(form->fundoDaJanela(), QColor(255, 251, 255));
+    EXPECT_EQ(form->Faixa->pixmap().size(), QSize(29, 400));
+    EXPECT_TRUE(form->logo->isVisible());
+    EXPECT_EQ(form->logo->pixmap().size(), QSize(30, 30));
+    EXPECT_FALSE(QFile::exists(arquivo(QStringLiteral("qvpadrões.txt"))));
+}
+
 TEST_F(Jogador, LogoNuloNuncaAparece) {
     gravarImagem(QStringLiteral("nulo"), 30, 30); // a file of that name changes nothing
-    abrir();                                      // no settings file: the standard record
+    gravar(QStringLiteral("qvpadrões.txt"),
+           Registro(Campos(QStringLiteral("capa.jpg"), QStringLiteral("faixa.jpg"),
+                           QStringLiteral("nulo"), "255251255", "000000000")));
+    abrir();
     entrar();
     EXPECT_FALSE(form->logo->isVisible());
     EXPECT_EQ(form->fundoDaJanela(), QColor(255, 251, 255));
     EXPECT_EQ(form->Pag->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     form->opçãopadrão->trigger();
     EXPECT_FALSE(form->logo->isVisible());
-    EXPECT_FALSE(QFile::exists(arquivo(QStringLiteral("qvpadrões.txt"))));
 }
 
 TEST_F(Jogador, FocoDevolvidoAoCADSalvoPeloTeclado) {
