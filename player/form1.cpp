@@ -118,6 +118,11 @@ Form1::Form1(const DadosLição& dados, ÁreaDeTrabalho* desktop)
     : dados_(dados), desktop_(desktop ? desktop : &ÁreaDeTrabalho::real()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(dados_.legenda);
+    // A panel of fixed size, without a maximize button: maximized it would cover the CAD window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(panelLargura, panelAltura);
     criarControles();
     criarMenus();
 }

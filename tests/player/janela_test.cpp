@@ -47,6 +47,11 @@ TEST_F(Jogador, CapaAntesDaEntrada) {
     EXPECT_EQ(form->figura().FiguraExterna->toolTip(), QStringLiteral("Este é um desenho parcial"));
     EXPECT_EQ(desktop.posição, QRect(510, 95, 290, 480));
     EXPECT_TRUE(form->isVisible());
+    // A panel of fixed size that cannot be maximized.
+    EXPECT_EQ(form->minimumSize(), QSize(290, 480));
+    EXPECT_EQ(form->maximumSize(), QSize(290, 480));
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
 
     // The menu bar in its order, with the looks menu and "Copiar" hidden.
     QStringList todos;
