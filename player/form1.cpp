@@ -118,6 +118,11 @@ Form1::Form1(const DadosLição& dados, ÁreaDeTrabalho* desktop)
     : dados_(dados), desktop_(desktop ? desktop : &ÁreaDeTrabalho::real()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(dados_.legenda);
+    // A panel of fixed size, without a maximize button: maximized it would cover the CAD window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(panelLargura, panelAltura);
     criarControles();
     criarMenus();
 }
@@ -414,6 +419,8 @@ void Form1::primeiraEntrada() {
     Cobertura->raise();
     Patrocínio->hide();
     Barra->setValue(1);
+    // Page 1 stands at the top as every page does after a change: its marker under the patch.
+    mostrarMarca(1);
     if (!SemLogo(arqlogo)) {
         carregarImagem(logo, caminho + NomeDaImagem(arqlogo), true);
         logo->show();
@@ -424,15 +431,7 @@ void Form1::mudarPágina() {
     Ponteiro->setText(QString::number(Barra->value()));
     const int p = PáginaMostrada(Barra->value(), numpaginas);
 
-    // Finding the next page's marker and then this page's leaves this page's marker on the
-    // top line. When this page's marker is missing the view stays where it was.
-    vb::CaixaRTF* texto = RTF[licaoatual];
-    const int antes = texto->verticalScrollBar()->value();
-    if (const int próxima = PosiçãoDaMarca(texto->document(), marca(p + 1)); próxima >= 0)
-        texto->Find(marca(p + 1), próxima);
-    const int esta = PosiçãoDaMarca(texto->document(), marca(p));
-    if (esta < 0 || texto->Find(marca(p), esta) < 0)
-        texto->verticalScrollBar()->setValue(antes);
+    mostrarMarca(p);
 
     const int k = PáginaDaFigura(Barra->value());
     FiguraInterna->hide();
@@ -462,6 +461,18 @@ void Form1::mudarPágina() {
     Barra->setFocus();
     Ponteiro->show();
     devolverFoco();
+}
+
+// Finding the next page's marker and then this page's leaves this page's marker on the top line,
+// under the patch. When this page's marker is missing the view stays where it was.
+void Form1::mostrarMarca(int p) {
+    vb::CaixaRTF* texto = RTF[licaoatual];
+    const int antes = texto->verticalScrollBar()->value();
+    if (const int próxima = PosiçãoDaMarca(texto->document(), marca(p + 1)); próxima >= 0)
+        texto->Find(marca(p + 1), próxima);
+    const int esta = PosiçãoDaMarca(texto->document(), marca(p));
+    if (esta < 0 || texto->Find(marca(p), esta) < 0)
+        texto->verticalScrollBar()->setValue(antes);
 }
 
 // Gives the focus back to the CAD window under screen point (10, 10), unless the page was

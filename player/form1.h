@@ -107,6 +107,7 @@ class Form1 : public QMainWindow {
     void criarMenus();
     void primeiraEntrada();
     void mudarPágina();
+    void mostrarMarca(int p);
     void devolverFoco();
     void ativarLição();
     void aplicarAparência(Look look);

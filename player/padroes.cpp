@@ -56,9 +56,9 @@ bool RegistroPadrões::semLogo() const {
 
 RegistroPadrões RegistroPadrões::padrão() {
     RegistroPadrões r;
-    r.arqcapa = QString(16, QLatin1Char(' '));
-    r.arqfaixa = QString(16, QLatin1Char(' '));
-    r.arqlogo = QStringLiteral("nulo").leftJustified(16);
+    r.arqcapa = QStringLiteral("QVcapa.jpg").leftJustified(16);
+    r.arqfaixa = QStringLiteral("QVfaixa.jpg").leftJustified(16);
+    r.arqlogo = QStringLiteral("QVlogo.jpg").leftJustified(16);
     r.fundoR = QStringLiteral("255");
     r.fundoG = QStringLiteral("251");
     r.fundoB = QStringLiteral("255");

@@ -19,8 +19,9 @@ struct RegistroPadrões {
     QColor letra() const;
     bool semLogo() const;
 
-    // The record used where the file or a field is missing or bad: no pictures, background
-    // RGB(255, 251, 255), black text, no logo.
+    // The standard look, used where the file or a field is missing or bad: the cover
+    // "QVcapa.jpg", the band "QVfaixa.jpg", the logo "QVlogo.jpg", background
+    // RGB(255, 251, 255), black text.
     static RegistroPadrões padrão();
 };
 

@@ -408,6 +408,14 @@ QRect clienteParaMoldura(const QRect& externo, const Margens& m) {
                  std::max(1, externo.height() - m.topo - m.base));
 }
 
+// Gives a window its client rectangle. A window of fixed size (minimum and maximum equal) stays
+// fixed at the new size: the program sizes it, the student cannot resize or maximize it.
+void colocar(QWidget* janela, const QRect& cliente) {
+    if (janela->minimumSize() == janela->maximumSize())
+        janela->setFixedSize(cliente.size());
+    janela->setGeometry(cliente);
+}
+
 // The frame's size is final only once the window manager has mapped it: until then (or for a
 // short while) this brings the outer rectangle to the one asked for, then goes away so that the
 // student may move the window.
@@ -448,7 +456,7 @@ class AjusteDeMoldura : public QObject {
         }
         const QRect cliente = clienteParaMoldura(alvo, m);
         if (janela->geometry() != cliente)
-            janela->setGeometry(cliente);
+            colocar(janela, cliente);
     }
 
     QRect alvo;
@@ -645,7 +653,7 @@ void PosicionarNoTopo(QWidget* janela, int x, int y, int largura, int altura) {
     const auto x11 = conexão();
     if (!x11 || !gerenciadorPresente(*x11)) {
         // No frame: the window is its outer rectangle.
-        janela->setGeometry(externo);
+        colocar(janela, externo);
         janela->show();
         if (x11 && !janela->findChild<QObject*>(MantémNoTopo::nome, Qt::FindDirectChildrenOnly))
             new MantémNoTopo(janela, *x11);
@@ -655,7 +663,7 @@ void PosicionarNoTopo(QWidget* janela, int x, int y, int largura, int altura) {
     // appears in place; the size it really gets is checked once it is mapped.
     const auto id = static_cast<xcb_window_t>(janela->winId());
     const Margens margens = pedirMargens(*x11, id).value_or(Margens{});
-    janela->setGeometry(clienteParaMoldura(externo, margens));
+    colocar(janela, clienteParaMoldura(externo, margens));
     janela->show();
     delete janela->findChild<QObject*>(AjusteDeMoldura::nome, Qt::FindDirectChildrenOnly);
     new AjusteDeMoldura(janela, externo);

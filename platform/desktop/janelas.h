@@ -37,7 +37,8 @@ Hwnd JanelaDe(const QWidget* janela);
 void FocarSemGerenciador(QWidget* janela);
 
 // Makes the window an always-on-top panel whose outer rectangle (frame included) is at x, y,
-// largura x altura pixels, shown without being activated. Call before the first show.
+// largura x altura pixels, shown without being activated. Call before the first show. A window
+// of fixed size keeps a fixed size, that of its new client area.
 void PosicionarNoTopo(QWidget* janela, int x, int y, int largura, int altura);
 
 } // namespace vb

@@ -49,6 +49,12 @@ CaixaRTF::CaixaRTF(QWidget* pai) : QTextEdit(pai) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
+    // The selection that Find makes is not drawn while the box lacks the focus, and the box never
+    // takes it: a found marker shows as plain text wherever it stands.
+    QPalette p = palette();
+    p.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush());
+    p.setBrush(QPalette::Inactive, QPalette::HighlightedText, QBrush());
+    setPalette(p);
     viewport()->installEventFilter(new ObservaTamanho(this));
     ajustaMargem(this);
 }
@@ -90,7 +96,7 @@ int CaixaRTF::Find(const QString& texto, int início) {
         if (linha.isValid())
             y += linha.y();
     }
-    verticalScrollBar()->setValue(int(std::floor(y)));
+    verticalScrollBar()->setValue(int(std::ceil(y)));
     return posição;
 }
 

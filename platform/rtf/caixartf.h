@@ -16,7 +16,7 @@ class CaixaRTF : public QTextEdit {
 
     // Finds the first occurrence of texto from character position início in the visible text,
     // selects it and scrolls so that its line is the top line of the view. Returns its position
-    // or -1 (then nothing changes).
+    // or -1 (then nothing changes). The selection is not drawn: the box never has the focus.
     int Find(const QString& texto, int início = 0);
 };
 

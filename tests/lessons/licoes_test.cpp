@@ -1,12 +1,18 @@
 // The three lesson programs' data: caption, page count, figure table and lesson text.
 
 #include "caixartf.h"
+#include "desenho.h"
+#include "fim.h"
 #include "form1.h"
 #include "licoes.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -123,6 +129,60 @@ TEST_P(Lição, ProgramaAbreNaCapaEAlcançaAtéAPenúltimaPágina) {
     EXPECT_EQ(janela.Barra->maximum(), p.páginas - 1);
     EXPECT_EQ(janela.Barra->value(), 1);
     janela.close();
+}
+
+// The lesson as the student pages through it, in the panel at its size: every page's marker
+// under the patch (page 1 at entry included), and no text of the next page where the page's figure
+// stands or above it: the next page begins below the figure or beyond the view.
+TEST_P(Lição, CadaPáginaSóMostraOSeuTextoEASuaFigura) {
+    const Programa& p = GetParam();
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    struct Volta {
+        QString pasta;
+        ~Volta() { QDir::setCurrent(pasta); }
+    } volta{QDir::currentPath()};
+    QDir::setCurrent(pasta.path());
+    vb::ResetProgramEnd();
+    // The pictures at the size the lesson's figure file draws them.
+    for (const desenho::Figura& f : desenho::LerFiguras(
+             QStringLiteral(QV_LICOES "/%1_figuras.txt").arg(QLatin1String(p.nome)))) {
+        QImage imagem(f.largura, f.altura, QImage::Format_RGB32);
+        imagem.fill(Qt::gray);
+        ASSERT_TRUE(imagem.save(pasta.filePath(f.nome), "JPG"));
+    }
+
+    jogador::Form1 janela(p.dados());
+    vb::Handler([&] { janela.Form_Load(); });
+    vb::Handler([&] { janela.Entrar_Click(); });
+    vb::CaixaRTF* texto = janela.RTF[1];
+    QWidget* cliente = janela.centralWidget();
+    const QRect vista(texto->viewport()->mapTo(cliente, QPoint()), texto->viewport()->size());
+    const int fimVisível = std::min(vista.bottom(), cliente->height() - 1) + 1;
+    // The line of a text position in the window's client area.
+    auto linha = [&](int posição) {
+        QTextCursor c(texto->document());
+        c.setPosition(posição);
+        const QRect r = texto->cursorRect(c);
+        return QRect(texto->viewport()->mapTo(cliente, r.topLeft()), r.size());
+    };
+    auto marca = [&](int n) {
+        QTextCursor c =
+            texto->document()->find(QRegularExpression(QStringLiteral("^Pg %1 *$").arg(n)));
+        return c.isNull() ? QRect() : linha(c.selectionStart()).united(linha(c.selectionEnd()));
+    };
+    const QRect cobertura = janela.Cobertura->geometry();
+    EXPECT_TRUE(cobertura.contains(marca(1))) << "entering: page 1";
+    for (int n = 1; n < p.páginas; ++n) {
+        janela.Barra->setValue(n);
+        ASSERT_EQ(janela.Ponteiro->text(), QString::number(n));
+        EXPECT_TRUE(cobertura.contains(marca(n))) << "page " << n;
+        if (janela.FiguraInterna->isVisible()) {
+            const int próxima = marca(n + 1).top();
+            EXPECT_GE(próxima, std::min(janela.FiguraInterna->geometry().bottom() + 1, fimVisível))
+                << "page " << n << ": page " << n + 1 << " begins under its figure";
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Programas, Lição, ::testing::ValuesIn(programas),

@@ -97,17 +97,18 @@ TEST_F(Ruim, PadrõesRuinsTomamOsValoresPadrãoEOArquivoFicaComoEstá) {
         bool logo;
     };
     const QColor padrão(255, 251, 255);
+    // Missing fields take the standard look's, its logo included.
     const Caso casos[] = {
-        {"vazio", "", padrão, false},
+        {"vazio", "", padrão, true},
         // The file ends inside the logo's field: that field and the colours are missing.
-        {"curto no logo", completo.left(4 + 32 + 2), padrão, false},
+        {"curto no logo", completo.left(4 + 32 + 2), padrão, true},
         // The file ends inside the background's green: green and blue are missing.
         {"curto numa cor", completo.left(4 + 48 + 5), QColor(10, 251, 255), true},
-        {"outro tipo", outroTipo, padrão, false},
-        {"por referência", porReferência, padrão, false},
+        {"outro tipo", outroTipo, padrão, true},
+        {"por referência", porReferência, padrão, true},
         // A length beyond the record: the record's own characters, nothing of the next one.
         {"comprimento 500", longo, QColor(10, 20, 30), true},
-        {"comprimento 0", semTexto, padrão, false},
+        {"comprimento 0", semTexto, padrão, true},
         {"binário", binário, padrão, true},
     };
     for (const Caso& caso : casos) {

@@ -47,6 +47,11 @@ TEST_F(Jogador, CapaAntesDaEntrada) {
     EXPECT_EQ(form->figura().FiguraExterna->toolTip(), QStringLiteral("Este é um desenho parcial"));
     EXPECT_EQ(desktop.posição, QRect(510, 95, 290, 480));
     EXPECT_TRUE(form->isVisible());
+    // A panel of fixed size that cannot be maximized.
+    EXPECT_EQ(form->minimumSize(), QSize(290, 480));
+    EXPECT_EQ(form->maximumSize(), QSize(290, 480));
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
 
     // The menu bar in its order, with the looks menu and "Copiar" hidden.
     QStringList todos;
@@ -127,7 +132,7 @@ TEST_F(Jogador, EntradaMostraAPágina1SemFiguraNemDevolução) {
         EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
     EXPECT_EQ(form->logo->size(), QSize(30, 30));
     EXPECT_FALSE(form->Faixa->pixmap().isNull());
-    EXPECT_EQ(form->RTF[1]->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(topoDaMarca(1), 0);
     EXPECT_EQ(form->focusWidget(), form->Barra);
 
     // Page 1 has a figure, but entering does not look it up, nor hand the focus back.
@@ -281,16 +286,32 @@ TEST_F(Jogador, TrêsAparências) {
     EXPECT_TRUE(form->Faixa->pixmap().isNull());
 }
 
+TEST_F(Jogador, SemArquivoDePadrõesAAparênciaPadrãoComSuasImagens) {
+    gravarImagem(QStringLiteral("QVcapa.jpg"), 100, 80);
+    gravarImagem(QStringLiteral("QVfaixa.jpg"), 29, 400);
+    gravarImagem(QStringLiteral("QVlogo.jpg"), 30, 30);
+    abrir();
+    EXPECT_EQ(form->imgcapa->pixmap().size(), QSize(100, 80));
+    entrar();
+    EXPECT_EQ(form->fundoDaJanela(), QColor(255, 251, 255));
+    EXPECT_EQ(form->Faixa->pixmap().size(), QSize(29, 400));
+    EXPECT_TRUE(form->logo->isVisible());
+    EXPECT_EQ(form->logo->pixmap().size(), QSize(30, 30));
+    EXPECT_FALSE(QFile::exists(arquivo(QStringLiteral("qvpadrões.txt"))));
+}
+
 TEST_F(Jogador, LogoNuloNuncaAparece) {
     gravarImagem(QStringLiteral("nulo"), 30, 30); // a file of that name changes nothing
-    abrir();                                      // no settings file: the standard record
+    gravar(QStringLiteral("qvpadrões.txt"),
+           Registro(Campos(QStringLiteral("capa.jpg"), QStringLiteral("faixa.jpg"),
+                           QStringLiteral("nulo"), "255251255", "000000000")));
+    abrir();
     entrar();
     EXPECT_FALSE(form->logo->isVisible());
     EXPECT_EQ(form->fundoDaJanela(), QColor(255, 251, 255));
     EXPECT_EQ(form->Pag->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     form->opçãopadrão->trigger();
     EXPECT_FALSE(form->logo->isVisible());
-    EXPECT_FALSE(QFile::exists(arquivo(QStringLiteral("qvpadrões.txt"))));
 }
 
 TEST_F(Jogador, FocoDevolvidoAoCADSalvoPeloTeclado) {

@@ -22,8 +22,9 @@ TEST(RegistroPadrões, CamposCompletosComNomesPreenchidosEAcentos) {
 
 TEST(RegistroPadrões, CamposAusentesOuRuinsTomamOsValoresPadrão) {
     const RegistroPadrões p = RegistroPadrões::padrão();
-    EXPECT_EQ(NomeDaImagem(p.arqcapa), QString());
-    EXPECT_TRUE(p.semLogo());
+    EXPECT_EQ(p.arqcapa, QStringLiteral("QVcapa.jpg      "));
+    EXPECT_EQ(p.arqfaixa, QStringLiteral("QVfaixa.jpg     "));
+    EXPECT_EQ(p.arqlogo, QStringLiteral("QVlogo.jpg      "));
     EXPECT_EQ(p.fundo(), QColor(255, 251, 255));
     EXPECT_EQ(p.letra(), QColor(0, 0, 0));
 
@@ -46,8 +47,8 @@ TEST(RegistroPadrões, CamposAusentesOuRuinsTomamOsValoresPadrão) {
     registro[2] = 20;
     r = InterpretarPadrões(registro);
     EXPECT_EQ(NomeDaImagem(r.arqcapa), QStringLiteral("a"));
-    EXPECT_EQ(NomeDaImagem(r.arqfaixa), QString());
-    EXPECT_TRUE(r.semLogo());
+    EXPECT_EQ(r.arqfaixa, p.arqfaixa);
+    EXPECT_EQ(r.arqlogo, p.arqlogo);
 
     // A colour field that is not a number: only that field falls back.
     r = InterpretarPadrões(Registro(Campos(QStringLiteral("a"), QStringLiteral("b"),
@@ -60,8 +61,8 @@ TEST(RegistroPadrões, CamposAusentesOuRuinsTomamOsValoresPadrão) {
         Registro(Campos(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")));
     outroTipo[0] = 2;
     EXPECT_EQ(InterpretarPadrões(outroTipo).fundo(), QColor(255, 251, 255));
-    EXPECT_EQ(NomeDaImagem(InterpretarPadrões(outroTipo).arqcapa), QString());
-    EXPECT_TRUE(InterpretarPadrões(QByteArray("\x08", 1)).semLogo());
+    EXPECT_EQ(InterpretarPadrões(outroTipo).arqcapa, p.arqcapa);
+    EXPECT_EQ(InterpretarPadrões(QByteArray("\x08", 1)).arqlogo, p.arqlogo);
 }
 
 TEST(RegistroPadrões, ValoresDeCor) {

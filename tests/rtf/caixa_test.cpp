@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QImage>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -79,6 +80,17 @@ TEST_F(Caixa, FindPõeALinhaDoMarcadorNoTopo) {
     qreal y = caixa->document()->documentLayout()->blockBoundingRect(bloco).top() +
               bloco.layout()->lineForTextPosition(pos - bloco.position()).y();
     EXPECT_EQ(valor(), int(y));
+}
+
+TEST_F(Caixa, SeleçãoDoFindNãoAparece) {
+    const int pos = caixa->Find("Pg 12", 0);
+    ASSERT_TRUE(caixa->textCursor().hasSelection());
+    const QImage comSeleção = caixa->viewport()->grab().toImage();
+    QTextCursor semSeleção(caixa->document());
+    semSeleção.setPosition(pos);
+    caixa->setTextCursor(semSeleção);
+    ASSERT_EQ(topoDaLinha(pos), 0);
+    EXPECT_EQ(caixa->viewport()->grab().toImage(), comSeleção);
 }
 
 TEST_F(Caixa, MarcadoresNaOrdemDoSeletor) {
