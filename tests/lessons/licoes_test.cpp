@@ -119,7 +119,8 @@ struct TextoDeMetarquivo {
     int altura = 0, alturaImagem = 0;
 };
 
-QList<TextoDeMetarquivo> TextosDosMetarquivos(const QByteArray& rtf) {
+// Selecting or deleting an empty slot of the object table counts in `inválidas`.
+QList<TextoDeMetarquivo> TextosDosMetarquivos(const QByteArray& rtf, int* inválidas) {
     QList<TextoDeMetarquivo> textos;
     static const QRegularExpression pict(
         QStringLiteral("\\{\\\\pict\\\\wmetafile8[^\\s]*\\s([0-9a-f\\s]+)\\}"));
@@ -143,11 +144,13 @@ QList<TextoDeMetarquivo> TextosDosMetarquivos(const QByteArray& rtf) {
                 const qsizetype livre = tabela.indexOf(QByteArray());
                 const QByteArray valor = função == 0x02FB ? params : QByteArray("-");
                 livre < 0 ? tabela.append(valor) : void(tabela[livre] = valor);
-            } else if (função == 0x012D && p(0) < tabela.size()) {
-                if (tabela[p(0)] != "-")
+            } else if (função == 0x012D || função == 0x01F0) {
+                if (p(0) < 0 || p(0) >= tabela.size() || tabela[p(0)].isEmpty())
+                    ++*inválidas;
+                else if (função == 0x01F0)
+                    tabela[p(0)] = QByteArray();
+                else if (tabela[p(0)] != "-")
                     fonte = tabela[p(0)];
-            } else if (função == 0x01F0 && p(0) < tabela.size()) {
-                tabela[p(0)] = QByteArray();
             } else if (função == 0x020C) {
                 alturaImagem = p(0);
             } else if (função == 0x0521 || função == 0x0A32) {
@@ -174,7 +177,9 @@ TEST_P(Lição, RótulosDosMetarquivosEmWindows1252ComFonteAnsi) {
     const Programa& p = GetParam();
     if (!p.imagensNoTexto)
         GTEST_SKIP() << "no pictures in this text";
-    const QList<TextoDeMetarquivo> textos = TextosDosMetarquivos(p.dados().texto);
+    int inválidas = 0;
+    const QList<TextoDeMetarquivo> textos = TextosDosMetarquivos(p.dados().texto, &inválidas);
+    EXPECT_EQ(inválidas, 0) << "objects selected or deleted from empty slots";
     QStringList rótulos;
     for (const TextoDeMetarquivo& t : textos) {
         const QString s = QStringDecoder("windows-1252").decode(t.bytes);
