@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -114,6 +115,95 @@ TEST_P(Lição, MarcadoresEmOrdemEÍndiceDeFigurasNoFim) {
     EXPECT_EQ(d.texto.contains("\\wmetafile8"), p.imagensNoTexto);
     EXPECT_EQ(d.texto.contains("\\pngblip") || d.texto.contains("\\jpegblip"), p.imagensNoTexto);
     EXPECT_EQ(d.texto.contains("\\pict"), p.imagensNoTexto);
+}
+
+// The text records of the metafiles a lesson text embeds, each with the font selected for it.
+struct TextoDeMetarquivo {
+    QByteArray bytes;
+    int conjunto = -1; // charset of the font; -1 when none is selected
+    QByteArray face;
+    int altura = 0, alturaImagem = 0;
+};
+
+// Selecting or deleting an empty slot of the object table counts in `inválidas`.
+QList<TextoDeMetarquivo> TextosDosMetarquivos(const QByteArray& rtf, int* inválidas) {
+    QList<TextoDeMetarquivo> textos;
+    static const QRegularExpression pict(
+        QStringLiteral("\\{\\\\pict\\\\wmetafile8[^\\s]*\\s([0-9a-f\\s]+)\\}"));
+    for (const auto& m : pict.globalMatch(QString::fromLatin1(rtf))) {
+        const QByteArray d = QByteArray::fromHex(m.captured(1).toLatin1());
+        auto u16 = [&](qsizetype i) {
+            return i + 1 < d.size() ? quint16(uchar(d[i]) | uchar(d[i + 1]) << 8) : 0;
+        };
+        QList<QByteArray> tabela; // the font records, by object slot (empty for other objects)
+        QByteArray fonte;         // the selected font's LOGFONT
+        int alturaImagem = 0;
+        for (qsizetype i = 18; i + 6 <= d.size();) {
+            const qsizetype tamanho = 2 * (u16(i) | qsizetype(u16(i + 2)) << 16);
+            const quint16 função = u16(i + 4);
+            const QByteArray params = d.mid(i + 6, tamanho - 6);
+            auto p = [&](int k) { return qint16(u16(i + 6 + 2 * k)); };
+            if (tamanho < 6 || função == 0)
+                break;
+            if ((função & 0xFF) == 0xFA || (função & 0xFF) == 0xFB || (função & 0xFF) == 0xFC ||
+                função == 0x00F7) { // an object into the lowest free slot
+                const qsizetype livre = tabela.indexOf(QByteArray());
+                const QByteArray valor = função == 0x02FB ? params : QByteArray("-");
+                livre < 0 ? tabela.append(valor) : void(tabela[livre] = valor);
+            } else if (função == 0x012D || função == 0x01F0) {
+                if (p(0) < 0 || p(0) >= tabela.size() || tabela[p(0)].isEmpty())
+                    ++*inválidas;
+                else if (função == 0x01F0)
+                    tabela[p(0)] = QByteArray();
+                else if (tabela[p(0)] != "-")
+                    fonte = tabela[p(0)];
+            } else if (função == 0x020C) {
+                alturaImagem = p(0);
+            } else if (função == 0x0521 || função == 0x0A32) {
+                TextoDeMetarquivo t;
+                const int n = função == 0x0521 ? p(0) : p(2);
+                const int início = função == 0x0521 ? 2 : 8 + ((p(3) & 6) ? 8 : 0);
+                t.bytes = params.mid(início, n);
+                if (fonte.size() >= 18) {
+                    t.altura = qint16(uchar(fonte[0]) | uchar(fonte[1]) << 8);
+                    t.conjunto = uchar(fonte[12]);
+                    t.face = fonte.mid(18).split('\0').value(0);
+                }
+                t.alturaImagem = alturaImagem;
+                textos.append(t);
+            }
+            i += tamanho;
+        }
+    }
+    return textos;
+}
+
+// The labels of the figures that the 2D texts draw as metafiles.
+TEST_P(Lição, RótulosDosMetarquivosEmWindows1252ComFonteAnsi) {
+    const Programa& p = GetParam();
+    if (!p.imagensNoTexto)
+        GTEST_SKIP() << "no pictures in this text";
+    int inválidas = 0;
+    const QList<TextoDeMetarquivo> textos = TextosDosMetarquivos(p.dados().texto, &inválidas);
+    EXPECT_EQ(inválidas, 0) << "objects selected or deleted from empty slots";
+    QStringList rótulos;
+    for (const TextoDeMetarquivo& t : textos) {
+        const QString s = QStringDecoder("windows-1252").decode(t.bytes);
+        EXPECT_EQ(t.conjunto, 0) << "ANSI charset: " << s.toStdString();
+        EXPECT_FALSE(t.face.isEmpty()) << s.toStdString();
+        EXPECT_TRUE(t.altura < 0 && -t.altura >= 6 && -t.altura <= t.alturaImagem / 4)
+            << "character height " << t.altura << ": " << s.toStdString();
+        rótulos << s;
+    }
+    const QStringList esperados =
+        QString::fromUtf8(
+            p.nome == std::string("QVAC2DII01")
+                ? "90°|30°|150°|Ângulo de 30°|330°|210°|anti-horário"
+                : "Barra Draw – os oito primeiros botões|1º ponto|Close fecha o triângulo")
+            .split('|');
+    for (const QString& e : esperados)
+        EXPECT_TRUE(rótulos.contains(e))
+            << e.toStdString() << " among " << rótulos.join(" / ").toStdString();
 }
 
 TEST_P(Lição, ProgramaAbreNaCapaEAlcançaAtéAPenúltimaPágina) {

@@ -13,9 +13,9 @@
 //   @wmf L A  ... @fim              a picture drawn as a Windows metafile, L x A pixels
 //   @png L A  ... @fim              the same drawing embedded as a PNG
 //   anything else                   a paragraph; **text** is bold
-// Drawing commands (coordinates in pixels of the picture):
-//   caneta R G B [largura]   pincel R G B | pincel nenhum   linha X1 Y1 X2 Y2
-//   retangulo X Y L A        elipse X Y L A                  texto X Y palavras...
+// Drawing commands: the drawing language of desenho.h, in both kinds of picture. A metafile's
+// text is written in Windows-1252 with an Arial font of the ANSI charset; a character outside that
+// code page is an error.
 
 #include "desenho.h"
 
@@ -26,7 +26,10 @@
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QStringList>
+#include <QTransform>
+#include <QtMath>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -69,32 +72,53 @@ struct Comando {
     QStringList args;
 };
 
-// --- Windows metafile (without the placeable header, as RTF keeps it) ---
+int N(const QStringList& a, int i) {
+    return i < a.size() ? a[i].toInt() : 0;
+}
+
+// The bytes of a text in Windows-1252, the code page of a font with the ANSI charset; false when
+// a character has no place in it (it would be lost on the way).
+bool Cp1252(const QString& texto, QByteArray* bytes) {
+    *bytes = QStringEncoder("windows-1252").encode(texto);
+    return QString(QStringDecoder("windows-1252").decode(*bytes)) == texto;
+}
+
+// --- Windows metafile, as a Windows program's drawing records it (without the placeable header,
+// as RTF keeps it): one logical unit to the pixel, objects in the lowest free slot of the object
+// table, text on its baseline in an ANSI-charset font.
 class Metafile {
   public:
-    Metafile(int l, int a) {
-        registro(0x020C, {quint16(a), quint16(l)}); // SetWindowExt(y, x)
-        registro(0x020B, {0, 0});                   // SetWindowOrg
+    Metafile(int l, int a) : l_(l), a_(a) {
         registro(0x0103, {8});                      // SetMapMode anisotropic
+        registro(0x020B, {0, 0});                   // SetWindowOrg
+        registro(0x020C, {quint16(a), quint16(l)}); // SetWindowExt(y, x)
         registro(0x0102, {1});                      // SetBkMode transparent
-        caneta(0, 0, 0, 1);
-        pincel(false, 255, 255, 255);
+        registro(0x012E, {24});                     // SetTextAlign TA_BASELINE | TA_LEFT
+        selecionaCaneta();
+        selecionaPincel();
+        selecionaFonte();
     }
-    void caneta(int r, int g, int b, int w) {
-        apagar(penAtual_);
-        registro(0x02FA, {0, quint16(w), 0, quint16(r | (g << 8)), quint16(b)});
-        penAtual_ = objetos_++;
-        registro(0x012D, {quint16(penAtual_)});
+    void caneta(QColor cor, int largura) {
+        caneta_ = cor;
+        larguraCaneta_ = largura;
+        selecionaCaneta();
     }
-    void pincel(bool sólido, int r, int g, int b) {
-        apagar(pincelAtual_);
-        registro(0x02FC, {quint16(sólido ? 0 : 1), quint16(r | (g << 8)), quint16(b), 0});
-        pincelAtual_ = objetos_++;
-        registro(0x012D, {quint16(pincelAtual_)});
+    void tracejado(bool sim) {
+        tracejado_ = sim;
+        selecionaCaneta();
+    }
+    void pincel(std::optional<QColor> cor) {
+        pincel_ = cor;
+        selecionaPincel();
+    }
+    void fonte(int pixels, bool negrito) {
+        pixelsFonte_ = pixels;
+        negrito_ = negrito;
+        selecionaFonte();
     }
     void linha(int x1, int y1, int x2, int y2) {
-        registro(0x0214, {quint16(y1), quint16(x1)});
-        registro(0x0213, {quint16(y2), quint16(x2)});
+        registro(0x0214, {quint16(y1), quint16(x1)}); // MoveTo
+        registro(0x0213, {quint16(y2), quint16(x2)}); // LineTo
     }
     void retângulo(int x, int y, int l, int a) {
         registro(0x041B, {quint16(y + a), quint16(x + l), quint16(y), quint16(x)});
@@ -102,19 +126,64 @@ class Metafile {
     void elipse(int x, int y, int l, int a) {
         registro(0x0418, {quint16(y + a), quint16(x + l), quint16(y), quint16(x)});
     }
+    void polígono(const QPolygon& p, bool fechado) {
+        QList<quint16> params{quint16(p.size())};
+        for (const QPoint& q : p)
+            params << quint16(q.x()) << quint16(q.y());
+        registro(fechado ? 0x0324 : 0x0325, params); // Polygon, Polyline
+    }
+    // Angles in degrees, counter-clockwise from three o'clock, as the drawing language has them;
+    // the metafile's arc runs counter-clockwise from its start ray to its end ray.
+    void arco(int x, int y, int l, int a, double início, double extensão) {
+        if (extensão < 0) {
+            início += extensão;
+            extensão = -extensão;
+        }
+        auto ponto = [&](double graus) {
+            const double r = qDegreesToRadians(graus);
+            return QPoint(qRound(x + l / 2.0 * (1 + qCos(r))), qRound(y + a / 2.0 * (1 - qSin(r))));
+        };
+        const QPoint i = ponto(início), f = ponto(início + extensão);
+        registro(0x0817, {quint16(f.y()), quint16(f.x()), quint16(i.y()), quint16(i.x()),
+                          quint16(y + a), quint16(x + l), quint16(y), quint16(x)});
+    }
+    void seta(int x1, int y1, int x2, int y2) {
+        linha(x1, y1, x2, y2);
+        const double ang = qAtan2(y2 - y1, x2 - x1), t = 7, abertura = 0.4;
+        const QPoint b(x2, y2);
+        QPolygon ponta{
+            b, b - QPoint(qRound(t * qCos(ang - abertura)), qRound(t * qSin(ang - abertura))),
+            b - QPoint(qRound(t * qCos(ang + abertura)), qRound(t * qSin(ang + abertura)))};
+        const auto antes = pincel_;
+        pincel(caneta_);
+        polígono(ponta, true);
+        pincel(antes);
+    }
+    void fundo(QColor cor) {
+        const auto antes = pincel_;
+        semCaneta_ = true;
+        selecionaCaneta();
+        pincel(cor);
+        retângulo(0, 0, l_ + 1, a_ + 1);
+        semCaneta_ = false;
+        selecionaCaneta();
+        pincel(antes);
+    }
+    // The text in the pen's colour, as the drawing language writes it.
     void texto(int x, int y, const QByteArray& t) {
-        QList<quint16> p{quint16(t.size())};
-        QByteArray b = t;
-        if (b.size() % 2)
-            b += '\0';
-        for (int i = 0; i < b.size(); i += 2)
-            p << quint16(uchar(b[i]) | (uchar(b[i + 1]) << 8));
-        p << quint16(y) << quint16(x);
-        registro(0x0521, p);
+        if (corTexto_ != caneta_) {
+            corTexto_ = caneta_;
+            registro(0x0209, cor(caneta_)); // SetTextColor
+        }
+        QList<quint16> p{quint16(y), quint16(x), quint16(t.size()), 0}; // no options, no clip
+        p << palavras(t);
+        registro(0x0A32, p); // ExtTextOut
     }
     QByteArray bytes() {
-        apagar(penAtual_);
-        apagar(pincelAtual_);
+        for (int* o : {&caneta0_, &pincel0_, &fonte0_}) {
+            registro(0x01F0, {quint16(*o)}); // DeleteObject
+            ocupados_[*o] = false;
+        }
         registro(0x0000, {});
         QByteArray h;
         auto w16 = [&](quint16 v) { h += char(v & 0xFF), h += char(v >> 8); };
@@ -123,16 +192,57 @@ class Metafile {
         w16(9);                                 // header size in words
         w16(0x0300);                            // version
         w32(quint32((18 + corpo_.size()) / 2)); // size in words
-        w16(quint16(objetos_ + 2));             // number of objects
+        w16(quint16(ocupados_.size()));         // slots of the object table
         w32(maior_);                            // largest record in words
         w16(0);
         return h + corpo_;
     }
 
   private:
-    void apagar(int objeto) {
-        if (objeto >= 0)
-            registro(0x01F0, {quint16(objeto)});
+    static QList<quint16> cor(QColor c) {
+        return {quint16(c.red() | (c.green() << 8)), quint16(c.blue())};
+    }
+    static QList<quint16> palavras(QByteArray b) {
+        if (b.size() % 2)
+            b += '\0';
+        QList<quint16> p;
+        for (int i = 0; i < b.size(); i += 2)
+            p << quint16(uchar(b[i]) | (uchar(b[i + 1]) << 8));
+        return p;
+    }
+    void selecionaCaneta() {
+        const quint16 estilo = semCaneta_ ? 5 : tracejado_ ? 1 : 0; // PS_NULL, PS_DASH, PS_SOLID
+        seleciona(&caneta0_, 0x02FA,
+                  QList<quint16>{estilo, quint16(larguraCaneta_), 0} + cor(caneta_));
+    }
+    void selecionaPincel() {
+        // BS_SOLID or BS_NULL, the colour, no hatch.
+        seleciona(&pincel0_, 0x02FC,
+                  QList<quint16>{quint16(pincel_ ? 0 : 1)} + cor(pincel_.value_or(Qt::black)) +
+                      QList<quint16>{0});
+    }
+    void selecionaFonte() {
+        // LOGFONT: a negative height is the character height; ANSI_CHARSET, default precisions
+        // and quality, variable pitch in the swiss family, the face name in 32 bytes.
+        QList<quint16> p{quint16(-pixelsFonte_), 0, 0, 0, quint16(negrito_ ? 700 : 400), 0, 0, 0,
+                         quint16(0x22 << 8)};
+        p << palavras(QByteArray("Arial").leftJustified(32, '\0'));
+        seleciona(&fonte0_, 0x02FB, p);
+    }
+    // Creates the object in the lowest free slot, selects it and deletes the one it replaces.
+    void seleciona(int* atual, quint16 criação, const QList<quint16>& params) {
+        const int livre =
+            int(std::find(ocupados_.begin(), ocupados_.end(), false) - ocupados_.begin());
+        if (livre == int(ocupados_.size()))
+            ocupados_.push_back(true);
+        ocupados_[livre] = true;
+        registro(criação, params);
+        registro(0x012D, {quint16(livre)}); // SelectObject
+        if (*atual >= 0) {
+            registro(0x01F0, {quint16(*atual)});
+            ocupados_[*atual] = false;
+        }
+        *atual = livre;
     }
     void registro(quint16 função, const QList<quint16>& params) {
         const quint32 tamanho = 3 + params.size();
@@ -144,13 +254,68 @@ class Metafile {
         for (quint16 p : params)
             w16(p);
     }
+    int l_, a_;
     QByteArray corpo_;
     quint32 maior_ = 0;
-    int objetos_ = 0, penAtual_ = -1, pincelAtual_ = -1;
+    std::vector<bool> ocupados_;
+    int caneta0_ = -1, pincel0_ = -1, fonte0_ = -1;
+    QColor caneta_ = Qt::black;
+    int larguraCaneta_ = 1;
+    bool tracejado_ = false, semCaneta_ = false;
+    std::optional<QColor> pincel_;
+    std::optional<QColor> corTexto_;
+    int pixelsFonte_ = 11;
+    bool negrito_ = false;
 };
 
-int N(const QStringList& a, int i) {
-    return i < a.size() ? a[i].toInt() : 0;
+// One command of the drawing language into the metafile; an error message when it has none.
+QString Desenha(Metafile& m, const Comando& c) {
+    const QStringList& p = c.args;
+    auto cor = [&](int i) { return QColor(N(p, i), N(p, i + 1), N(p, i + 2)); };
+    auto num = [&](int i) { return i < p.size() ? p[i].toDouble() : 0.0; };
+    if (c.nome == "caneta") {
+        m.caneta(cor(0), p.size() > 3 ? N(p, 3) : 1);
+    } else if (c.nome == "tracejado") {
+        m.tracejado(p.value(0) == "sim");
+    } else if (c.nome == "pincel") {
+        m.pincel(p.value(0) == "nenhum" ? std::nullopt : std::optional<QColor>(cor(0)));
+    } else if (c.nome == "fundo") {
+        m.fundo(cor(0));
+    } else if (c.nome == "fonte") {
+        m.fonte(qMax(6, N(p, 0)), p.value(1) == "negrito");
+    } else if (c.nome == "linha" || c.nome == "seta") {
+        const auto traço = c.nome == "linha" ? &Metafile::linha : &Metafile::seta;
+        (m.*traço)(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
+    } else if (c.nome == "retangulo") {
+        m.retângulo(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
+    } else if (c.nome == "elipse") {
+        m.elipse(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
+    } else if (c.nome == "elipserot") {
+        // A turned ellipse as the polygon of its outline.
+        QTransform t;
+        t.translate(num(0), num(1)).rotate(num(4));
+        QPolygon pol;
+        for (int g = 0; g < 360; g += 5)
+            pol << t.map(QPointF(num(2) * qCos(qDegreesToRadians(double(g))),
+                                 num(3) * qSin(qDegreesToRadians(double(g)))))
+                       .toPoint();
+        m.polígono(pol, true);
+    } else if (c.nome == "arco") {
+        m.arco(N(p, 0), N(p, 1), N(p, 2), N(p, 3), num(4), num(5));
+    } else if (c.nome == "poligono" || c.nome == "polilinha") {
+        QPolygon pol;
+        for (int i = 0; i + 1 < p.size(); i += 2)
+            pol << QPoint(N(p, i), N(p, i + 1));
+        m.polígono(pol, c.nome == "poligono");
+    } else if (c.nome == "texto") {
+        QByteArray bytes;
+        if (!Cp1252(p.mid(2).join(' '), &bytes))
+            return QStringLiteral("texto fora do Windows-1252: %1").arg(p.mid(2).join(' '));
+        m.texto(N(p, 0), N(p, 1), bytes);
+    } else {
+        return QStringLiteral("comando desconhecido: %1").arg(c.nome);
+    }
+    return {};
 }
 
 QByteArray Hex(const QByteArray& dados) {
@@ -161,33 +326,19 @@ QByteArray Hex(const QByteArray& dados) {
     return s;
 }
 
-QByteArray Desenho(bool wmf, int l, int a, const QList<Comando>& cmds) {
+QByteArray Desenho(bool wmf, int l, int a, const QList<Comando>& cmds, QStringList* erros) {
     QByteArray dados;
     if (wmf) {
         Metafile m(l, a);
-        for (const Comando& c : cmds) {
-            const QStringList& p = c.args;
-            if (c.nome == "caneta")
-                m.caneta(N(p, 0), N(p, 1), N(p, 2), p.size() > 3 ? N(p, 3) : 1);
-            else if (c.nome == "pincel")
-                p.value(0) == "nenhum" ? m.pincel(false, 0, 0, 0)
-                                       : m.pincel(true, N(p, 0), N(p, 1), N(p, 2));
-            else if (c.nome == "linha")
-                m.linha(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
-            else if (c.nome == "retangulo")
-                m.retângulo(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
-            else if (c.nome == "elipse")
-                m.elipse(N(p, 0), N(p, 1), N(p, 2), N(p, 3));
-            else if (c.nome == "texto")
-                m.texto(N(p, 0), N(p, 1),
-                        QStringEncoder("windows-1252").encode(p.mid(2).join(' ')));
-        }
+        for (const Comando& c : cmds)
+            if (const QString e = Desenha(m, c); !e.isEmpty())
+                erros->append(e);
         dados = m.bytes();
     } else {
         QStringList linhas;
         for (const Comando& c : cmds)
             linhas << c.nome + QLatin1Char(' ') + c.args.join(QLatin1Char(' '));
-        const QImage img = desenho::Desenhar(l, a, linhas);
+        const QImage img = desenho::Desenhar(l, a, linhas, erros);
         QBuffer b(&dados);
         b.open(QIODevice::WriteOnly);
         img.save(&b, "PNG");
@@ -260,9 +411,14 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "linha %d: desenho sem @fim\n", i + 1);
                 ++erros;
             }
-            rtf += "\\pard\\qc " +
-                   Desenho(p[0] == "@wmf", p.value(1).toInt(), p.value(2).toInt(), cmds) +
-                   "\\par\n";
+            QStringList problemas;
+            rtf +=
+                "\\pard\\qc " +
+                Desenho(p[0] == "@wmf", p.value(1).toInt(), p.value(2).toInt(), cmds, &problemas) +
+                "\\par\n";
+            for (const QString& e : problemas)
+                std::fprintf(stderr, "linha %d: %s\n", i + 1, qPrintable(e));
+            erros += int(problemas.size());
             i = j;
         } else if (p[0].startsWith('@')) {
             std::fprintf(stderr, "linha %d: comando desconhecido %s\n", i + 1, qPrintable(p[0]));
