@@ -254,7 +254,7 @@ void Tela1::Form_Load() {
 
     // A missing or unreadable picture leaves the window without its background.
     try {
-        Picture1->setPixmap(QPixmap(vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg"))));
+        Picture1->setPixmap(vb::LerImagem(Pastaprog + QStringLiteral("\\qvtelaini.jpg")));
     } catch (const vb::VbError&) {
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 // File calls with the errors the programs react to (VbError numbers).
 
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,21 @@ enum Atributo : int {
     vbDirectory = 16,
 };
 
-// Copies a file, replacing the destination. Writes a temporary file beside the destination
-// and renames it over it, so a failed copy never leaves a truncated file nor destroys the
-// previous one. 53: source missing; 76: destination folder missing; 75/70: not writable.
+// Reads a whole file, of at most `máximo` bytes: every file that the programs read (settings,
+// records, pictures, copies) is opened this one way, without blocking and only when it is an
+// ordinary file. 53: missing; 70: access refused; 75: a folder, a named pipe, a device, a link
+// below a drive's root, a larger file, a read error.
+QByteArray LerArquivo(const QString& caminho, qint64 máximo);
+
+// A picture file (the menu's background, the lesson pictures), read as LerArquivo reads, up
+// to 64 MiB, and decoded from its bytes; a null picture when the bytes are no picture.
+QPixmap LerImagem(const QString& caminho);
+
+// Copies a file, replacing the destination. Writes an unnamed file in the destination folder
+// and names it over the destination once complete, so a failed or killed copy never leaves a
+// truncated file, a temporary or a destroyed previous file. 53: source missing; 75/70: source
+// not an ordinary readable file (a pipe, a device, a folder); 76: destination folder missing;
+// 75/70: not writable.
 void FileCopy(const QString& origem, const QString& destino);
 
 // Deletes the file(s) named, the last name may hold DOS wildcards. 53 when nothing matches.

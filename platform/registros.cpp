@@ -1,11 +1,13 @@
 #include "registros.h"
 
-#include "caminhos.h"
+#include "caminhos_internos.h"
 #include "vberro.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vb {
 
@@ -31,36 +33,31 @@ QString DeAnsiPorTabela(const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray LerRegistro(const QString& caminho, int tamanho, int n) {
+QByteArray LerRegistro(const QString& caminho, int tamanho, int n, qint64* tamanhoDoArquivo) {
     if (tamanho <= 0)
         return {};
     if (n < 1)
         throw VbError(RegistroInválido, QStringLiteral("Número de registro inválido: %1").arg(n));
-    const Resolvido r = Resolver(caminho);
-    if (!r.existe)
-        throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
     // Only an ordinary file holds records: a folder has none, and a named pipe or a device
     // would keep the reader waiting or reading for ever.
-    if (!QFileInfo(r.hospedeiro).isFile())
-        throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo: ") + caminho);
-    QFile arquivo(r.hospedeiro);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw VbError(AcessoCaminho, QStringLiteral("Arquivo não pode ser lido: ") + caminho);
+    struct stat st;
+    const interno::Fd fd = interno::AbrirParaLer(interno::Localizar(caminho), caminho, st);
+    if (tamanhoDoArquivo)
+        *tamanhoDoArquivo = st.st_size;
 
     QByteArray registro(tamanho, ' ');
-    const qint64 início = qint64(n - 1) * tamanho;
-    if (início < arquivo.size()) {
-        if (!arquivo.seek(início))
+    const off_t início = off_t(n - 1) * tamanho;
+    qint64 lidos = 0;
+    while (início < st.st_size && lidos < tamanho) {
+        const ssize_t parte =
+            ::pread(fd.get(), registro.data() + lidos, size_t(tamanho - lidos), início + lidos);
+        if (parte < 0 && errno == EINTR)
+            continue;
+        if (parte < 0)
             throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
-        qint64 lidos = 0;
-        while (lidos < tamanho) {
-            const qint64 parte = arquivo.read(registro.data() + lidos, tamanho - lidos);
-            if (parte < 0)
-                throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
-            if (parte == 0)
-                break; // the rest of the record lies beyond the end: blanks
-            lidos += parte;
-        }
+        if (parte == 0)
+            break; // the rest of the record lies beyond the end: blanks
+        lidos += parte;
     }
     return registro;
 }
