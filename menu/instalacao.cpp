@@ -1,7 +1,7 @@
 #include "instalacao.h"
 
-#include "arquivos.h"
 #include "caminhos.h"
+#include "registros.h"
 #include "vberro.h"
 
 #include <QDir>

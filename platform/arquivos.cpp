@@ -2,6 +2,7 @@
 
 #include "caminhos.h"
 #include "caminhos_internos.h"
+#include "registros.h"
 #include "vberro.h"
 
 #include <QCoreApplication>
@@ -221,48 +222,7 @@ void SemArquivoAnônimo(bool sem) {
     semAnônimo = sem;
 }
 
-Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st) {
-    if (!l.existe || l.nome.isEmpty() || !l.pasta.válido())
-        Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), caminho);
-    // Without blocking: a named pipe would keep the reader waiting for a writer. Below a
-    // drive's root a link is never read through.
-    const int bandeiras = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (l.naUnidade ? O_NOFOLLOW : 0);
-    Fd fd(::openat(l.pasta.get(), Nativo(l.nome).constData(), bandeiras));
-    if (!fd.válido()) {
-        const int erro = errno;
-        if (erro == ENOENT)
-            Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), caminho, erro);
-        Falha(erro == EACCES || erro == EPERM ? PermissãoNegada : AcessoCaminho,
-              QStringLiteral("Arquivo não pode ser lido"), caminho, erro);
-    }
-    // Only an ordinary file: a folder has no bytes, a device would never end.
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        Falha(AcessoCaminho, QStringLiteral("Não é um arquivo comum"), caminho);
-    return fd;
-}
-
 } // namespace interno
-
-QByteArray LerArquivo(const QString& caminho, qint64 máximo) {
-    struct stat st;
-    const Fd fd = AbrirParaLer(Localizar(caminho), caminho, st);
-    if (st.st_size > máximo)
-        Falha(AcessoCaminho, QStringLiteral("Arquivo grande demais"), caminho);
-    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
-    qsizetype lidos = 0;
-    while (lidos < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + lidos, size_t(bytes.size() - lidos));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            Falha(AcessoCaminho, QStringLiteral("Erro de leitura"), caminho, errno);
-        if (n == 0)
-            break; // shortened meanwhile
-        lidos += n;
-    }
-    bytes.truncate(lidos);
-    return bytes;
-}
 
 QPixmap LerImagem(const QString& caminho) {
     QImage imagem;

@@ -14,13 +14,8 @@ enum Atributo : int {
     vbDirectory = 16,
 };
 
-// Reads a whole file, of at most `máximo` bytes: every file that the programs read (settings,
-// records, pictures, copies) is opened this one way, without blocking and only when it is an
-// ordinary file. 53: missing; 70: access refused; 75: a folder, a named pipe, a device, a link
-// below a drive's root, a larger file, a read error.
-QByteArray LerArquivo(const QString& caminho, qint64 máximo);
-
-// A picture file (the menu's background, the lesson pictures), read as LerArquivo reads, up
+// A picture file (the menu's background, the lesson pictures), read as LerArquivo
+// (registros.h) reads, up
 // to 64 MiB, and decoded from its bytes; a null picture when the bytes are no picture.
 QPixmap LerImagem(const QString& caminho);
 

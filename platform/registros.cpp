@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +33,52 @@ QString DeAnsiPorTabela(const QByteArray& bytes) {
 }
 
 } // namespace
+
+namespace interno {
+
+Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st) {
+    if (!l.existe || l.nome.isEmpty() || !l.pasta.válido())
+        throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
+    // Without blocking: a named pipe would keep the reader waiting for a writer. Below a
+    // drive's root a link is never read through.
+    const int bandeiras = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (l.naUnidade ? O_NOFOLLOW : 0);
+    Fd fd(::openat(l.pasta.get(), Nativo(l.nome).constData(), bandeiras));
+    if (!fd.válido()) {
+        const int erro = errno;
+        if (erro == ENOENT)
+            throw VbError(ArquivoNãoEncontrado,
+                          QStringLiteral("Arquivo não encontrado: ") + caminho);
+        throw VbError(erro == EACCES || erro == EPERM ? PermissãoNegada : AcessoCaminho,
+                      QStringLiteral("Arquivo não pode ser lido: ") + caminho);
+    }
+    // Only an ordinary file: a folder has no bytes, a device would never end.
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo comum: ") + caminho);
+    return fd;
+}
+
+} // namespace interno
+
+QByteArray LerArquivo(const QString& caminho, qint64 máximo) {
+    struct stat st;
+    const interno::Fd fd = interno::AbrirParaLer(interno::Localizar(caminho), caminho, st);
+    if (st.st_size > máximo)
+        throw VbError(AcessoCaminho, QStringLiteral("Arquivo grande demais: ") + caminho);
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype lidos = 0;
+    while (lidos < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + lidos, size_t(bytes.size() - lidos));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
+        if (n == 0)
+            break; // shortened meanwhile
+        lidos += n;
+    }
+    bytes.truncate(lidos);
+    return bytes;
+}
 
 QByteArray LerRegistro(const QString& caminho, int tamanho, int n, qint64* tamanhoDoArquivo) {
     if (tamanho <= 0)
