@@ -262,8 +262,8 @@ void Tela1::Form_Load() {
 
     // The first lesson program of each course is looked for beside the menu program itself, in
     // one listing of that folder (it holds hundreds of files: a look-up of each name would read
-    // it once per name). A folder that lists nothing (one reached through a symbolic link is
-    // never listed) has each name looked up on its own.
+    // it once per name). A folder that lists nothing (one that cannot be read) has each name
+    // looked up on its own.
     const QString pastaPrograma = vb::PastaDoPrograma() + QLatin1Char('\\');
     const int atributos = vb::vbNormal | vb::vbHidden;
     QSet<QString> presentes;
