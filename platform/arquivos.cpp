@@ -122,12 +122,13 @@ QByteArray NomeAleatório() {
 // instant between naming a finished copy and renaming it over the destination.
 constexpr char prefixoTemporário[] = ".~cópia.";
 
+std::mutex trava;
+std::set<std::pair<dev_t, ino_t>> limpas; // the folders already cleaned
+
 // A copy holds a lock on its temporary file for as long as it runs; one that nobody holds is
 // left by a copy that was killed.
 void LimparTemporários(int pasta) {
     // Once per folder and run: the menu ends when it starts a lesson, so once per staging.
-    static std::mutex trava;
-    static std::set<std::pair<dev_t, ino_t>> limpas;
     struct stat sp;
     if (::fstat(pasta, &sp) != 0)
         return;
@@ -220,6 +221,8 @@ namespace interno {
 
 void SemArquivoAnônimo(bool sem) {
     semAnônimo = sem;
+    const std::lock_guard<std::mutex> g(trava);
+    limpas.clear();
 }
 
 } // namespace interno

@@ -91,7 +91,8 @@ Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir);
 // access is refused, 75 for anything else (a folder, a pipe, a device, a link).
 Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st);
 
-// Tests: copies as on a file system without unnamed files (O_TMPFILE).
+// Tests: copies as on a file system without unnamed files (O_TMPFILE); either way the folders
+// already cleaned of stale temporaries are forgotten (as by a new run).
 void SemArquivoAnônimo(bool sem);
 
 // The host name in the system's bytes.
