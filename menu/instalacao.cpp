@@ -1,12 +1,18 @@
 #include "instalacao.h"
 
 #include "caminhos.h"
+#include "registros.h"
+#include "vberro.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace menu {
+
+namespace {
+constexpr qint64 TamanhoMáximoIni = 1 << 20;
+} // namespace
 
 Instalação LerInstalação(const QString& pasta) {
     Instalação inst;
@@ -15,9 +21,18 @@ Instalação LerInstalação(const QString& pasta) {
     mapa.definir(QLatin1Char('C'), QDir::homePath());
 
     const QString arquivo = QDir(pasta).filePath(QStringLiteral("qvmenu.ini"));
-    if (!QFileInfo(arquivo).isFile())
+    // Read as every file is read (vb::LerArquivo: no blocking, an ordinary file only), then
+    // handed to QSettings from a private copy, which keeps the INI format's own rules. No file,
+    // or one that is not an ordinary readable file, is an installation without settings.
+    QTemporaryFile cópia;
+    try {
+        const QByteArray bytes = vb::LerArquivo(arquivo, TamanhoMáximoIni);
+        if (!cópia.open() || cópia.write(bytes) != bytes.size() || !cópia.flush())
+            return inst;
+    } catch (const vb::VbError&) {
         return inst;
-    QSettings ini(arquivo, QSettings::IniFormat);
+    }
+    QSettings ini(cópia.fileName(), QSettings::IniFormat);
 
     const QString fonte = ini.value(QStringLiteral("aluno/fonte")).toString().trimmed().toLower();
     if (fonte == QLatin1String("a"))
@@ -35,7 +50,7 @@ Instalação LerInstalação(const QString& pasta) {
     // can be moved as a whole.
     ini.beginGroup(QStringLiteral("unidades"));
     for (const QString& chave : ini.childKeys()) {
-        if (chave.size() != 1 || !chave[0].isLetter())
+        if (chave.size() != 1 || !vb::LetraDeUnidade(chave[0]))
             continue;
         const QString alvo = ini.value(chave).toString();
         if (alvo.isEmpty())

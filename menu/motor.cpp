@@ -11,7 +11,6 @@
 #include "vberro.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -21,35 +20,6 @@ namespace {
 
 QString Texto(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
-}
-
-// A kill deletes files of a folder of a tree that the lesson owns ("c:\qvcurso\cad2000\pia.dwg",
-// "c:\00Documentos\escola\*.*"). A folder of that tree that is a symbolic link leads outside
-// it, so the kill is passed over there, as a folder listing never goes through a link either; a
-// link that the kill names itself is deleted as a link. The tree's own top folder, a folder in
-// the root of the drive ("c:\qvcurso", "c:\00Documentos"), may itself be a link to wherever the
-// student keeps it.
-bool PassaPorLigação(const QString& padrão) {
-    const qsizetype barra =
-        std::max(padrão.lastIndexOf(QLatin1Char('\\')), padrão.lastIndexOf(QLatin1Char('/')));
-    if (barra < 0)
-        return false;
-    static const QRegularExpression separadores(QStringLiteral("[\\\\/]"));
-    const QStringList partes = padrão.left(barra).split(separadores, Qt::SkipEmptyParts);
-    const bool drive = !partes.isEmpty() && partes[0].endsWith(QLatin1Char(':'));
-    QString caminho = drive ? partes[0] : QString();
-    for (qsizetype i = drive ? 1 : 0; i < partes.size(); ++i) {
-        caminho += QLatin1Char('\\') + partes[i];
-        if (i < (drive ? 2 : 1))
-            continue;
-        try {
-            if (vb::Resolver(caminho).ligação)
-                return true;
-        } catch (const vb::VbError&) {
-            return false;
-        }
-    }
-    return false;
 }
 
 // Outcome of one step.
@@ -66,8 +36,8 @@ Fim Rodar(catalogo::Passo passo, const QString& a, const QString& b, const catal
         t.Codprog->setText(Texto(item.código));
         break;
     case Passo::Apaga:
-        if (PassaPorLigação(a))
-            break;
+        // A folder on the way that is a link below the drive's first level is not gone
+        // through (vb::Kill): the kill then finds nothing, as a listing does.
         try {
             vb::Kill(a);
         } catch (const vb::VbError&) {

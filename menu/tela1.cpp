@@ -259,7 +259,7 @@ void Tela1::Form_Load() {
 
     // A missing or unreadable picture leaves the window without its background.
     try {
-        Picture1->setPixmap(QPixmap(vb::Hospedeiro(Pastaprog + QStringLiteral("\\qvtelaini.jpg"))));
+        Picture1->setPixmap(vb::LerImagem(Pastaprog + QStringLiteral("\\qvtelaini.jpg")));
     } catch (const vb::VbError&) {
     }
 
@@ -267,8 +267,8 @@ void Tela1::Form_Load() {
 
     // The first lesson program of each course is looked for beside the menu program itself, in
     // one listing of that folder (it holds hundreds of files: a look-up of each name would read
-    // it once per name). A folder that lists nothing (one reached through a symbolic link is
-    // never listed) has each name looked up on its own.
+    // it once per name). A folder that lists nothing (one that cannot be read) has each name
+    // looked up on its own.
     const QString pastaPrograma = vb::PastaDoPrograma() + QLatin1Char('\\');
     const int atributos = vb::vbNormal | vb::vbHidden;
     QSet<QString> presentes;

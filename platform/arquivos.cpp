@@ -2,16 +2,25 @@
 
 #include "caminhos.h"
 #include "caminhos_internos.h"
+#include "registros.h"
 #include "vberro.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <set>
+#include <utility>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,10 +29,6 @@ namespace vb {
 using namespace interno;
 
 namespace {
-
-QByteArray Nativo(const QString& hospedeiro) {
-    return QFile::encodeName(hospedeiro);
-}
 
 QString Sistema(int erro) {
     return QString::fromLocal8Bit(std::strerror(erro));
@@ -54,13 +59,6 @@ int NúmeroDeEscrita(int erro) {
     default:
         return AcessoCaminho;
     }
-}
-
-QString PastaDe(const QString& hospedeiro) {
-    const qsizetype barra = hospedeiro.lastIndexOf(QLatin1Char('/'));
-    if (barra <= 0)
-        return QStringLiteral("/");
-    return hospedeiro.left(barra);
 }
 
 mode_t Umask() {
@@ -112,47 +110,149 @@ bool SomenteLeitura(const struct stat& st) {
     return S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
 }
 
-struct Descritor {
-    int fd = -1;
-    ~Descritor() {
-        if (fd >= 0)
-            ::close(fd);
+QByteArray NomeAleatório() {
+    static const char letras[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray n(6, 'x');
+    for (char& c : n)
+        c = letras[QRandomGenerator::global()->bounded(int(sizeof letras - 1))];
+    return n;
+}
+
+// The named temporaries of a copy: where the file system has no unnamed files, and for the
+// instant between naming a finished copy and renaming it over the destination.
+constexpr char prefixoTemporário[] = ".~cópia.";
+
+std::mutex trava;
+std::set<std::pair<dev_t, ino_t>> limpas; // the folders already cleaned
+
+// A copy holds a lock on its temporary file for as long as it runs; one that nobody holds is
+// left by a copy that was killed.
+void LimparTemporários(int pasta) {
+    // Once per folder and run: the menu ends when it starts a lesson, so once per staging.
+    struct stat sp;
+    if (::fstat(pasta, &sp) != 0)
+        return;
+    {
+        const std::lock_guard<std::mutex> g(trava);
+        if (!limpas.insert({sp.st_dev, sp.st_ino}).second)
+            return;
     }
-};
+    const std::optional<std::vector<Entrada>> entradas = LerPasta(pasta);
+    if (!entradas)
+        return;
+    const QString prefixo = QString::fromUtf8(prefixoTemporário);
+    for (const Entrada& e : *entradas) {
+        if (e.pasta || !e.nome.startsWith(prefixo))
+            continue;
+        const QByteArray n = Nativo(e.nome);
+        const Fd fd(::openat(pasta, n.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat st;
+        if (fd.válido() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(pasta, n.constData(), 0);
+    }
+}
+
+std::atomic<bool> semAnônimo{false};
+
+// A new file in the folder, without a name (O_TMPFILE) where the file system allows it, so that
+// a copy killed halfway leaves nothing; else a named temporary. Sets `nomeTemporário` in the
+// second case. Returns the descriptor, or -1 with errno.
+int CriarTemporário(int pasta, QByteArray& nomeTemporário) {
+    nomeTemporário.clear();
+    if (!semAnônimo) {
+        const int fd = ::openat(pasta, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+            return fd;
+    }
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        const QByteArray nome = QByteArray(prefixoTemporário) + NomeAleatório();
+        const int fd = ::openat(pasta, nome.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            nomeTemporário = nome;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the finished copy in `fd` the name `nome` in `pasta`, replacing what is there: an
+// unnamed file gets a fresh name (linkat) that is then renamed over the destination (or the
+// destination's own name, when there is none yet). Returns 0 or an errno.
+int Nomear(int fd, QByteArray& nomeTemporário, int pasta, const QByteArray& nome, bool existe) {
+    auto ligar = [&](const char* novo) {
+        const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+        if (::linkat(AT_FDCWD, proc.constData(), pasta, novo, AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != ENOENT) // no /proc: by the descriptor itself (needs the capability)
+            return errno;
+        return ::linkat(fd, "", pasta, novo, AT_EMPTY_PATH) == 0 ? 0 : errno;
+    };
+    if (nomeTemporário.isEmpty()) {
+        if (!existe) {
+            const int erro = ligar(nome.constData());
+            if (erro != EEXIST)
+                return erro;
+        }
+        for (int tentativa = 0;; ++tentativa) {
+            const QByteArray t = QByteArray(prefixoTemporário) + NomeAleatório();
+            const int erro = ligar(t.constData());
+            if (!erro) {
+                nomeTemporário = t;
+                break;
+            }
+            if (erro != EEXIST || tentativa == 100)
+                return erro;
+        }
+    }
+    if (::renameat(pasta, nomeTemporário.constData(), pasta, nome.constData()) != 0)
+        return errno;
+    nomeTemporário.clear();
+    return 0;
+}
 
 } // namespace
 
-void FileCopy(const QString& origem, const QString& destino) {
-    const Resolvido o = Resolver(origem);
-    if (!o.existe)
-        Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), origem);
-    Descritor fonte;
-    fonte.fd = ::open(Nativo(o.hospedeiro).constData(), O_RDONLY | O_CLOEXEC);
-    if (fonte.fd < 0) {
-        if (errno == ENOENT || errno == ELOOP)
-            Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), origem, errno);
-        Falha(errno == EACCES || errno == EPERM ? PermissãoNegada : AcessoCaminho,
-              QStringLiteral("Arquivo não pode ser lido"), origem, errno);
-    }
-    struct stat so;
-    if (::fstat(fonte.fd, &so) != 0 || !S_ISREG(so.st_mode))
-        Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), origem);
+namespace interno {
 
-    const Resolvido d = Resolver(destino);
-    const QString pasta = PastaDe(d.hospedeiro);
-    struct stat sp;
-    if (::stat(Nativo(pasta).constData(), &sp) != 0 || !S_ISDIR(sp.st_mode))
+void SemArquivoAnônimo(bool sem) {
+    semAnônimo = sem;
+    const std::lock_guard<std::mutex> g(trava);
+    limpas.clear();
+}
+
+} // namespace interno
+
+QPixmap LerImagem(const QString& caminho) {
+    QImage imagem;
+    imagem.loadFromData(LerArquivo(caminho, qint64(64) << 20));
+    return QPixmap::fromImage(std::move(imagem));
+}
+
+void FileCopy(const QString& origem, const QString& destino) {
+    struct stat so;
+    const Fd fonte = AbrirParaLer(Localizar(origem), origem, so);
+
+    const Local d = Localizar(destino);
+    if (!d.pasta.válido() || d.nome.isEmpty())
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), destino);
+    const int pasta = d.pasta.get();
+    const QByteArray nome = Nativo(d.nome);
 
     const mode_t máscara = Umask();
     mode_t modo = (0666 | (so.st_mode & 0111)) & ~máscara;
     struct stat sd;
-    if (::lstat(Nativo(d.hospedeiro).constData(), &sd) == 0) {
+    const bool existe = ::fstatat(pasta, nome.constData(), &sd, AT_SYMLINK_NOFOLLOW) == 0;
+    if (existe) {
         if (S_ISDIR(sd.st_mode))
             Falha(AcessoCaminho, QStringLiteral("Destino é uma pasta"), destino);
         if (S_ISREG(sd.st_mode)) {
             // The read-only attribute: no write permission for anyone (also for root).
-            if ((sd.st_mode & 0222) == 0 || ::access(Nativo(d.hospedeiro).constData(), W_OK) != 0)
+            if ((sd.st_mode & 0222) == 0 || ::faccessat(pasta, nome.constData(), W_OK, 0) != 0)
                 Falha(PermissãoNegada, QStringLiteral("Arquivo somente para leitura"), destino);
             if (sd.st_ino == so.st_ino && sd.st_dev == so.st_dev)
                 return; // a file copied onto itself is already there
@@ -160,29 +260,26 @@ void FileCopy(const QString& origem, const QString& destino) {
         }
     }
 
-    // Temporary file beside the destination, renamed over it once complete: the destination
-    // holds its previous content or the whole copy, never part of it. The copy is not forced to
-    // disk file by file (a journal commit each, most of the time of a lesson's staging): the
-    // usual Linux file systems (ext4, XFS, Btrfs) write a file renamed over another before the
-    // rename itself, and a copy that a crash loses is staged again by its lesson.
-    QByteArray modelo = Nativo(Juntar(pasta, QStringLiteral(".~cópia"))) + ".XXXXXX";
-    Descritor temp;
-    temp.fd = ::mkostemp(modelo.data(), O_CLOEXEC);
-    if (temp.fd < 0)
+    LimparTemporários(pasta);
+    // The copy is written to a file without a name and named only once complete: the
+    // destination holds its previous content or the whole copy, never part of it, and a copy
+    // killed halfway leaves nothing. It is not forced to disk file by file (a journal commit
+    // each, most of the time of a lesson's staging): the usual Linux file systems (ext4, XFS,
+    // Btrfs) write a file renamed over another before the rename itself, and a copy that a
+    // crash loses is staged again by its lesson.
+    QByteArray temporário;
+    const Fd temp(CriarTemporário(pasta, temporário));
+    if (!temp.válido())
         Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível gravar"), destino, errno);
-    int erro = CopiarConteúdo(fonte.fd, temp.fd);
-    if (!erro && ::fchmod(temp.fd, modo) != 0)
+    ::flock(temp.get(), LOCK_EX); // held until the copy is named or abandoned
+    int erro = CopiarConteúdo(fonte.get(), temp.get());
+    if (!erro && ::fchmod(temp.get(), modo) != 0)
         erro = errno;
-    if (!erro) {
-        const int fd = temp.fd;
-        temp.fd = -1;
-        if (::close(fd) != 0)
-            erro = errno;
-    }
-    if (!erro && ::rename(modelo.constData(), Nativo(d.hospedeiro).constData()) != 0)
-        erro = errno;
+    if (!erro)
+        erro = Nomear(temp.get(), temporário, pasta, nome, existe);
     if (erro) {
-        ::unlink(modelo.constData());
+        if (!temporário.isEmpty())
+            ::unlinkat(pasta, temporário.constData(), 0);
         Falha(NúmeroDeEscrita(erro), QStringLiteral("Não foi possível gravar"), destino, erro);
     }
 }
@@ -191,22 +288,25 @@ void Kill(const QString& caminho) {
     const Dividido partes = DividirÚltimo(caminho);
     const QString sóNome = SemFinais(partes.último);
     if (!TemCuringa(sóNome)) {
-        const Resolvido r = Resolver(caminho);
+        const Local r = Localizar(caminho);
         struct stat st;
-        if (!r.existe || sóNome.isEmpty() || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0 ||
+        if (!r.existe || sóNome.isEmpty() || !r.pasta.válido() ||
+            ::fstatat(r.pasta.get(), Nativo(r.nome).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
             S_ISDIR(st.st_mode))
             Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), caminho);
         if (SomenteLeitura(st))
             Falha(AcessoCaminho, QStringLiteral("Arquivo somente para leitura"), caminho);
-        if (::unlink(Nativo(r.hospedeiro).constData()) != 0)
+        if (::unlinkat(r.pasta.get(), Nativo(r.nome).constData(), 0) != 0)
             Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível apagar"), caminho,
                   errno);
         return;
     }
 
-    const Resolvido p = Resolver(partes.pasta);
+    // The folder is held open: every entry is examined and deleted in it, whatever becomes of
+    // its path meanwhile.
+    const Fd pasta = AbrirPasta(Localizar(partes.pasta));
     const std::optional<std::vector<Entrada>> entradas =
-        p.existe ? LerPasta(p.hospedeiro) : std::nullopt;
+        pasta.válido() ? LerPasta(pasta.get()) : std::nullopt;
     if (!entradas)
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
     bool algum = false, somenteLeitura = false;
@@ -214,14 +314,17 @@ void Kill(const QString& caminho) {
     for (const Entrada& e : *entradas) {
         if (e.pasta || !CoincideCuringa(sóNome, NomeVisto(e.nome)))
             continue;
-        algum = true;
-        const QByteArray nativo = Nativo(Juntar(p.hospedeiro, e.nome));
+        const QByteArray nativo = Nativo(e.nome);
         struct stat st;
-        if (::lstat(nativo.constData(), &st) == 0 && SomenteLeitura(st)) {
+        if (::fstatat(pasta.get(), nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            S_ISDIR(st.st_mode))
+            continue;
+        algum = true;
+        if (SomenteLeitura(st)) {
             somenteLeitura = true; // it stays; the others still go
             continue;
         }
-        if (::unlink(nativo.constData()) != 0 && !primeiroErro)
+        if (::unlinkat(pasta.get(), nativo.constData(), 0) != 0 && !primeiroErro)
             primeiroErro = errno;
     }
     if (!algum)
@@ -234,10 +337,12 @@ void Kill(const QString& caminho) {
 }
 
 void MkDir(const QString& caminho) {
-    const Resolvido r = Resolver(caminho);
+    const Local r = Localizar(caminho);
     if (r.existe)
         Falha(AcessoCaminho, QStringLiteral("Já existe"), caminho);
-    if (::mkdir(Nativo(r.hospedeiro).constData(), 0777) != 0) {
+    if (!r.pasta.válido() || r.nome.isEmpty())
+        Falha(CaminhoNãoEncontrado, QStringLiteral("Não foi possível criar a pasta"), caminho);
+    if (::mkdirat(r.pasta.get(), Nativo(r.nome).constData(), 0777) != 0) {
         const int erro = errno;
         Falha(erro == ENOENT || erro == ENOTDIR ? CaminhoNãoEncontrado : AcessoCaminho,
               QStringLiteral("Não foi possível criar a pasta"), caminho, erro);
@@ -245,32 +350,33 @@ void MkDir(const QString& caminho) {
 }
 
 void RmDir(const QString& caminho) {
-    const Resolvido r = Resolver(caminho);
+    const Local r = Localizar(caminho);
+    const QByteArray nome = Nativo(r.nome);
     struct stat st;
-    if (!r.existe || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0)
+    if (!r.existe || r.nome.isEmpty() || !r.pasta.válido() ||
+        ::fstatat(r.pasta.get(), nome.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
     if (S_ISLNK(st.st_mode)) {
         // A link to a folder is removed as a link; the folder it points to stays as it is.
         struct stat alvo;
-        if (::stat(Nativo(r.hospedeiro).constData(), &alvo) != 0 || !S_ISDIR(alvo.st_mode))
+        if (::fstatat(r.pasta.get(), nome.constData(), &alvo, 0) != 0 || !S_ISDIR(alvo.st_mode))
             Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
-        if (::unlink(Nativo(r.hospedeiro).constData()) != 0)
+        if (::unlinkat(r.pasta.get(), nome.constData(), 0) != 0)
             Falha(AcessoCaminho, QStringLiteral("Não foi possível remover a pasta"), caminho,
                   errno);
         return;
     }
     if (!S_ISDIR(st.st_mode))
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
-    if (::rmdir(Nativo(r.hospedeiro).constData()) != 0)
+    // Refused (ENOTDIR) should the folder have been swapped for a link meanwhile.
+    if (::unlinkat(r.pasta.get(), nome.constData(), AT_REMOVEDIR) != 0)
         Falha(AcessoCaminho, QStringLiteral("Não foi possível remover a pasta"), caminho, errno);
 }
 
 void ChDir(const QString& caminho) {
-    const Resolvido r = Resolver(caminho);
-    struct stat st;
-    if (!r.existe || ::stat(Nativo(r.hospedeiro).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
-    if (!QDir::setCurrent(r.hospedeiro))
+    const Local r = Localizar(caminho);
+    const Fd pasta = r.existe ? AbrirPasta(r) : Fd();
+    if (!pasta.válido() || ::fchdir(pasta.get()) != 0)
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), caminho);
 }
 
@@ -305,9 +411,10 @@ QStringList DirLista(const QString& padrão, int atributos) {
 
         if (!último.isEmpty() && !TemCuringa(último)) {
             // One name: the entry itself, folders included (as stored on disk).
-            const Resolvido r = Resolver(padrão);
+            const Local r = Localizar(padrão);
             struct stat st;
-            if (!r.existe || ::lstat(Nativo(r.hospedeiro).constData(), &st) != 0)
+            if (!r.existe || r.nome.isEmpty() ||
+                ::fstatat(r.pasta.get(), Nativo(r.nome).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 return {};
             const QString nomeHost =
                 r.hospedeiro.mid(r.hospedeiro.lastIndexOf(QLatin1Char('/')) + 1);
@@ -317,11 +424,13 @@ QStringList DirLista(const QString& padrão, int atributos) {
             return saída;
         }
 
-        // A symbolic link is never listed through: a tree walk must not reach its target.
-        const Resolvido p = Resolver(partes.pasta);
-        if (!p.existe || p.ligação)
+        // A symbolic link below a drive's first level is never listed through: a tree walk
+        // must not reach its target.
+        const Local p = Localizar(partes.pasta);
+        const Fd pasta = p.existe ? AbrirPasta(p) : Fd();
+        if (!pasta.válido())
             return {};
-        const std::optional<std::vector<Entrada>> entradas = LerPasta(p.hospedeiro);
+        const std::optional<std::vector<Entrada>> entradas = LerPasta(pasta.get());
         if (!entradas)
             return {};
         const QString curinga = último.isEmpty() ? QStringLiteral("*") : último;

@@ -10,8 +10,11 @@
 #include <cstring>
 #include <memory>
 
+#include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vb {
 
@@ -28,7 +31,14 @@ DriveMap& DriveMap::atual() {
 }
 
 void DriveMap::definir(QChar letra, const QString& pastaHospedeira) {
+    if (!LetraDeUnidade(letra))
+        return; // only A to Z name drives
     mapa_.insert(letra.toUpper(), pastaHospedeira);
+}
+
+bool LetraDeUnidade(QChar c) {
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
 }
 
 void DriveMap::remover(QChar letra) {
@@ -72,10 +82,33 @@ bool Oculto(const QString& nomeHospedeiro) {
     return nomeHospedeiro.size() > 1 && nomeHospedeiro[0] == QLatin1Char('.');
 }
 
-std::optional<std::vector<Entrada>> LerPasta(const QString& pasta) {
-    DIR* d = ::opendir(QFile::encodeName(pasta).constData());
+void Fd::Fechar() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+QByteArray Nativo(const QString& hospedeiro) {
+    return QFile::encodeName(hospedeiro);
+}
+
+// A listing of an open folder on a descriptor of its own: closedir closes it, the caller's
+// stays open. nullptr when the folder cannot be listed.
+DIR* Listagem(int pasta) {
+    const int fd = ::openat(pasta, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    DIR* d = ::fdopendir(fd);
+    if (!d)
+        ::close(fd);
+    return d;
+}
+
+std::optional<std::vector<Entrada>> LerPasta(int pasta) {
+    DIR* d = Listagem(pasta);
     if (!d)
         return std::nullopt;
+    const int fd = ::dirfd(d);
     std::vector<Entrada> entradas;
     while (const dirent* e = ::readdir(d)) {
         const char* n = e->d_name;
@@ -87,8 +120,7 @@ std::optional<std::vector<Entrada>> LerPasta(const QString& pasta) {
             en.pasta = true;
         } else if (e->d_type == DT_UNKNOWN) {
             struct stat st;
-            const QByteArray completo = QFile::encodeName(pasta + QLatin1Char('/') + en.nome);
-            en.pasta = ::lstat(completo.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+            en.pasta = ::fstatat(fd, n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
         }
         entradas.push_back(std::move(en));
     }
@@ -96,15 +128,29 @@ std::optional<std::vector<Entrada>> LerPasta(const QString& pasta) {
     return entradas;
 }
 
+Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir) {
+    const QByteArray n = Nativo(nome);
+    const int bandeiras = O_DIRECTORY | O_CLOEXEC | (seguir ? 0 : O_NOFOLLOW);
+    int fd = ::openat(pasta, n.constData(), O_RDONLY | bandeiras);
+    if (fd < 0 && errno == EACCES) // a folder that may be passed through but not listed
+        fd = ::openat(pasta, n.constData(), O_PATH | bandeiras);
+    return Fd(fd);
+}
+
+Fd AbrirPasta(const Local& l) {
+    if (!l.pasta.válido()) {
+        errno = ENOENT;
+        return Fd();
+    }
+    if (l.nome.isEmpty())
+        return Fd(::fcntl(l.pasta.get(), F_DUPFD_CLOEXEC, 0));
+    return AbrirSubpasta(l.pasta.get(), l.nome, l.seguir);
+}
+
 QString Juntar(const QString& pasta, const QString& nome) {
     if (pasta.endsWith(QLatin1Char('/')))
         return pasta + nome;
     return pasta + QLatin1Char('/') + nome;
-}
-
-bool ExisteSemSeguir(const QString& hospedeiro) {
-    struct stat st;
-    return ::lstat(QFile::encodeName(hospedeiro).constData(), &st) == 0;
 }
 
 Dividido DividirÚltimo(const QString& caminho) {
@@ -175,6 +221,7 @@ struct Raiz {
     QString pasta;        // host folder that ".." never climbs above
     QStringList iniciais; // host names already resolved below it (relative paths)
     QStringView resto;    // the names still to resolve
+    bool unidade = false; // a drive's folder
 };
 
 Raiz Separar(const QString& caminho) {
@@ -182,8 +229,11 @@ Raiz Separar(const QString& caminho) {
     if (caminho.contains(QChar(u'\0')))
         throw VbError(NomeInválido, QStringLiteral("Nome de arquivo inválido"));
     Raiz r;
-    if (caminho.size() >= 2 && caminho[1] == QLatin1Char(':') && caminho[0].unicode() < 0x80 &&
-        caminho[0].isLetter()) {
+    if (caminho.size() >= 2 && caminho[1] == QLatin1Char(':')) {
+        // Only A to Z are drives: "1:\..\x" or "\:\..\x" taken as a host path would climb
+        // out of every mapped folder.
+        if (!LetraDeUnidade(caminho[0]))
+            throw VbError(NomeInválido, QStringLiteral("Nome de arquivo inválido"));
         const QChar letra = caminho[0].toUpper();
         const std::optional<QString> pasta = DriveMap::atual().pasta(letra);
         if (!pasta || pasta->isEmpty()) {
@@ -192,6 +242,7 @@ Raiz Separar(const QString& caminho) {
                           QStringLiteral("Unidade %1: não disponível").arg(letra));
         }
         r.pasta = QDir::cleanPath(QDir(*pasta).absolutePath());
+        r.unidade = true;
         r.resto = QStringView(caminho).mid(2);
         return r;
     }
@@ -211,11 +262,12 @@ struct Achado {
     bool oculto = false;
 };
 
-std::optional<Achado> Procurar(const QString& pasta, const QString& nome) {
-    // An exact visible entry wins over everything: one lstat, no scan.
-    if (ExisteSemSeguir(Juntar(pasta, nome)))
+std::optional<Achado> Procurar(int pasta, const QString& nome) {
+    // An exact visible entry wins over everything: one fstatat, no scan.
+    struct stat st;
+    if (::fstatat(pasta, Nativo(nome).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return Achado{nome, false};
-    DIR* d = ::opendir(QFile::encodeName(pasta).constData());
+    DIR* d = Listagem(pasta);
     if (!d)
         return std::nullopt;
     const std::unique_ptr<DIR, int (*)(DIR*)> fechar(d, ::closedir);
@@ -271,17 +323,44 @@ std::optional<Achado> Procurar(const QString& pasta, const QString& nome) {
 
 } // namespace
 
-Resolvido Resolver(const QString& caminho) {
+namespace interno {
+
+Local Localizar(const QString& caminho) {
     const Raiz r = Separar(caminho);
     struct Nível {
         QString nome;
         bool achado;
         bool oculto;
+        bool tentado = false; // its folder was opened (or could not be)
+        Fd fd;
     };
     std::vector<Nível> níveis;
+    níveis.reserve(r.iniciais.size() + 8);
     for (const QString& n : r.iniciais)
-        níveis.push_back({n, true, false});
+        níveis.push_back({n, true, false, false, Fd()});
+    Fd raiz;
+    bool raizTentada = false;
 
+    // Links are followed at the root and in a drive's first level; see caminhos_internos.h.
+    auto seguir = [&](std::size_t profundidade) { return !r.unidade || profundidade <= 1; };
+    // The folder at depth k (0: the root), opened from its parent on first use.
+    auto abrir = [&](std::size_t k) {
+        if (!raizTentada) {
+            raizTentada = true;
+            raiz = Fd(::open(Nativo(r.pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        }
+        int fd = raiz.get();
+        for (std::size_t i = 0; i < k && fd >= 0; ++i) {
+            Nível& n = níveis[i];
+            if (!n.tentado) {
+                n.tentado = true;
+                if (n.achado)
+                    n.fd = AbrirSubpasta(fd, n.nome, seguir(i + 1));
+            }
+            fd = n.fd.get();
+        }
+        return fd;
+    };
     auto atual = [&] {
         QString p = r.pasta;
         for (const Nível& n : níveis)
@@ -311,24 +390,50 @@ Resolvido Resolver(const QString& caminho) {
         if (nome.isEmpty())
             continue;
         if (tudoAchado()) {
-            if (std::optional<Achado> a = Procurar(atual(), nome)) {
-                níveis.push_back({a->nome, true, a->oculto});
-                continue;
+            const int pasta = abrir(níveis.size());
+            if (pasta >= 0) {
+                if (std::optional<Achado> a = Procurar(pasta, nome)) {
+                    níveis.push_back({a->nome, true, a->oculto, false, Fd()});
+                    continue;
+                }
             }
         }
-        níveis.push_back({nome, false, false});
+        níveis.push_back({nome, false, false, false, Fd()});
     }
 
-    Resolvido res;
-    res.hospedeiro = atual();
-    res.existe = tudoAchado() && ExisteSemSeguir(res.hospedeiro);
-    res.oculto = res.existe && !níveis.empty() && níveis.back().oculto;
-    if (res.existe && qsizetype(níveis.size()) > r.iniciais.size()) {
-        struct stat st;
-        res.ligação =
-            ::lstat(QFile::encodeName(res.hospedeiro).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+    Local l;
+    l.hospedeiro = atual();
+    l.naUnidade = r.unidade && !níveis.empty();
+    l.seguir = seguir(níveis.size());
+    if (níveis.empty()) {
+        abrir(0);
+        l.existe = raiz.válido();
+        l.pasta = std::move(raiz);
+        return l;
     }
-    return res;
+    const std::size_t último = níveis.size() - 1;
+    const int pasta =
+        std::all_of(níveis.begin(), níveis.end() - 1, [](const Nível& n) { return n.achado; })
+            ? abrir(último)
+            : -1;
+    l.nome = níveis.back().nome;
+    if (pasta >= 0) {
+        l.pasta = último == 0 ? std::move(raiz) : std::move(níveis[último - 1].fd);
+        struct stat st;
+        l.existe = níveis.back().achado && ::fstatat(l.pasta.get(), Nativo(l.nome).constData(), &st,
+                                                     AT_SYMLINK_NOFOLLOW) == 0;
+        l.oculto = l.existe && níveis.back().oculto;
+        l.ligação =
+            l.existe && níveis.size() > std::size_t(r.iniciais.size()) && S_ISLNK(st.st_mode);
+    }
+    return l;
+}
+
+} // namespace interno
+
+Resolvido Resolver(const QString& caminho) {
+    const Local l = Localizar(caminho);
+    return {l.hospedeiro, l.existe, l.oculto, l.ligação};
 }
 
 QString Hospedeiro(const QString& caminho) {

@@ -14,12 +14,15 @@
 
 namespace vb {
 
+// A drive letter: A to Z, either case.
+bool LetraDeUnidade(QChar c);
+
 class DriveMap {
   public:
     // The drive map in force for this process. By default C: is the user's home folder.
     static DriveMap& atual();
 
-    void definir(QChar letra, const QString& pastaHospedeira);
+    void definir(QChar letra, const QString& pastaHospedeira); // ignored for a non-letter
     void remover(QChar letra);
     void limpar();
     std::optional<QString> pasta(QChar letra) const;
@@ -36,7 +39,9 @@ struct Resolvido {
 };
 
 // Resolves a path. Throws VbError 76 (or 71 for an unmapped A: or B:) when the drive is
-// unmapped, 52 when the path holds a NUL character; a missing intermediate folder is not an
+// unmapped, 52 when the path holds a NUL character or begins with "X:" where X is no letter
+// from A to Z; a link below a drive's first level is not gone through (see
+// caminhos_internos.h); a missing intermediate folder is not an
 // error here (the caller's call fails).
 Resolvido Resolver(const QString& caminho);
 

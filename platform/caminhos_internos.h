@@ -1,11 +1,41 @@
 #pragma once
-// Helpers shared by the path and file calls of this folder; not for the programs.
+// Helpers shared by the path and file calls of this folder and by the menu's tree work
+// (DelDir); not for the rest of the programs.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 namespace vb::interno {
+
+// An open file descriptor, closed by its owner.
+class Fd {
+  public:
+    Fd() = default;
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(Fd&& o) noexcept : fd_(std::exchange(o.fd_, -1)) {}
+    Fd& operator=(Fd&& o) noexcept {
+        if (this != &o) {
+            Fechar();
+            fd_ = std::exchange(o.fd_, -1);
+        }
+        return *this;
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { Fechar(); }
+    int get() const { return fd_; }
+    bool válido() const { return fd_ >= 0; }
+
+  private:
+    void Fechar();
+    int fd_ = -1;
+};
 
 bool Separador(QChar c); // "\" or "/"
 
@@ -21,13 +51,52 @@ struct Entrada {
     bool pasta = false; // a real folder (a symbolic link never counts as one)
 };
 
-// One scan of a host folder, without "." and ".."; nullopt when it cannot be read.
-std::optional<std::vector<Entrada>> LerPasta(const QString& pasta);
+// One scan of an open folder, without "." and ".."; nullopt when it cannot be read.
+std::optional<std::vector<Entrada>> LerPasta(int pasta);
 
 QString Juntar(const QString& pasta, const QString& nome);
 
-// The entry exists (a symbolic link counts, even a dangling one).
-bool ExisteSemSeguir(const QString& hospedeiro);
+// Links. The folders of the drive map and the folders directly in a drive's root (the work
+// folder "c:\qvcurso", the practice tree "c:\00Documentos") may be symbolic links, put there by
+// whoever installed the package or by the student, and are followed. Below them a link is never
+// followed: every folder is opened relative to its parent's descriptor with O_NOFOLLOW, so a
+// folder swapped for a link halfway through a call makes that call fail instead of reaching
+// outside. A link is removed as a link. Host paths (the installation and program folders) are
+// the installer's and are followed.
+//
+// A path resolved down to the folder that holds its last entry, that folder held open.
+struct Local {
+    Fd pasta;     // the folder of the last entry; invalid when a folder on the way is missing,
+                  // is not a folder or is a link that is not followed. For a drive's root (or
+                  // "/"), the root itself.
+    QString nome; // host name of the last entry (as found, or as written); "" for a root
+    QString hospedeiro;
+    bool existe = false;
+    bool oculto = false;
+    bool ligação = false;
+    bool seguir = false;    // the entry, a link to a folder, may be followed (see above)
+    bool naUnidade = false; // below a drive's root: a file there is never read through a link
+};
+// Throws as Resolver does.
+Local Localizar(const QString& caminho);
+
+// The folder that a located path names, opened (O_NOFOLLOW unless the entry may be followed);
+// invalid, with errno set, when it is not there or not a folder.
+Fd AbrirPasta(const Local& l);
+Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir);
+
+// Opens the last entry of a located path for reading, without blocking (O_NONBLOCK: a named
+// pipe never keeps the caller waiting), through no link below a drive's root (O_NOFOLLOW), and
+// only when it is an ordinary file (fstat, into `st`). Throws 53 when it is missing, 70 when
+// access is refused, 75 for anything else (a folder, a pipe, a device, a link).
+Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st);
+
+// Tests: copies as on a file system without unnamed files (O_TMPFILE); either way the folders
+// already cleaned of stale temporaries are forgotten (as by a new run).
+void SemArquivoAnônimo(bool sem);
+
+// The host name in the system's bytes.
+QByteArray Nativo(const QString& hospedeiro);
 
 } // namespace vb::interno
 

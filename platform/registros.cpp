@@ -1,11 +1,14 @@
 #include "registros.h"
 
-#include "caminhos.h"
+#include "caminhos_internos.h"
 #include "vberro.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vb {
 
@@ -31,36 +34,77 @@ QString DeAnsiPorTabela(const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray LerRegistro(const QString& caminho, int tamanho, int n) {
+namespace interno {
+
+Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st) {
+    if (!l.existe || l.nome.isEmpty() || !l.pasta.válido())
+        throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
+    // Without blocking: a named pipe would keep the reader waiting for a writer. Below a
+    // drive's root a link is never read through.
+    const int bandeiras = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (l.naUnidade ? O_NOFOLLOW : 0);
+    Fd fd(::openat(l.pasta.get(), Nativo(l.nome).constData(), bandeiras));
+    if (!fd.válido()) {
+        const int erro = errno;
+        if (erro == ENOENT)
+            throw VbError(ArquivoNãoEncontrado,
+                          QStringLiteral("Arquivo não encontrado: ") + caminho);
+        throw VbError(erro == EACCES || erro == EPERM ? PermissãoNegada : AcessoCaminho,
+                      QStringLiteral("Arquivo não pode ser lido: ") + caminho);
+    }
+    // Only an ordinary file: a folder has no bytes, a device would never end.
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo comum: ") + caminho);
+    return fd;
+}
+
+} // namespace interno
+
+QByteArray LerArquivo(const QString& caminho, qint64 máximo) {
+    struct stat st;
+    const interno::Fd fd = interno::AbrirParaLer(interno::Localizar(caminho), caminho, st);
+    if (st.st_size > máximo)
+        throw VbError(AcessoCaminho, QStringLiteral("Arquivo grande demais: ") + caminho);
+    QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype lidos = 0;
+    while (lidos < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + lidos, size_t(bytes.size() - lidos));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
+        if (n == 0)
+            break; // shortened meanwhile
+        lidos += n;
+    }
+    bytes.truncate(lidos);
+    return bytes;
+}
+
+QByteArray LerRegistro(const QString& caminho, int tamanho, int n, qint64* tamanhoDoArquivo) {
     if (tamanho <= 0)
         return {};
     if (n < 1)
         throw VbError(RegistroInválido, QStringLiteral("Número de registro inválido: %1").arg(n));
-    const Resolvido r = Resolver(caminho);
-    if (!r.existe)
-        throw VbError(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado: ") + caminho);
     // Only an ordinary file holds records: a folder has none, and a named pipe or a device
     // would keep the reader waiting or reading for ever.
-    if (!QFileInfo(r.hospedeiro).isFile())
-        throw VbError(AcessoCaminho, QStringLiteral("Não é um arquivo: ") + caminho);
-    QFile arquivo(r.hospedeiro);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw VbError(AcessoCaminho, QStringLiteral("Arquivo não pode ser lido: ") + caminho);
+    struct stat st;
+    const interno::Fd fd = interno::AbrirParaLer(interno::Localizar(caminho), caminho, st);
+    if (tamanhoDoArquivo)
+        *tamanhoDoArquivo = st.st_size;
 
     QByteArray registro(tamanho, ' ');
-    const qint64 início = qint64(n - 1) * tamanho;
-    if (início < arquivo.size()) {
-        if (!arquivo.seek(início))
+    const off_t início = off_t(n - 1) * tamanho;
+    qint64 lidos = 0;
+    while (início < st.st_size && lidos < tamanho) {
+        const ssize_t parte =
+            ::pread(fd.get(), registro.data() + lidos, size_t(tamanho - lidos), início + lidos);
+        if (parte < 0 && errno == EINTR)
+            continue;
+        if (parte < 0)
             throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
-        qint64 lidos = 0;
-        while (lidos < tamanho) {
-            const qint64 parte = arquivo.read(registro.data() + lidos, tamanho - lidos);
-            if (parte < 0)
-                throw VbError(AcessoCaminho, QStringLiteral("Erro de leitura: ") + caminho);
-            if (parte == 0)
-                break; // the rest of the record lies beyond the end: blanks
-            lidos += parte;
-        }
+        if (parte == 0)
+            break; // the rest of the record lies beyond the end: blanks
+        lidos += parte;
     }
     return registro;
 }

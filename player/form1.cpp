@@ -285,11 +285,9 @@ void Form1::pintarPag(const QColor& fundo, const QColor& letra) {
 bool Form1::carregarImagem(QLabel* caixa, const QString& arquivo, bool ajustar) {
     QPixmap imagem;
     try {
-        const vb::Resolvido r = vb::Resolver(arquivo);
-        if (r.existe && QFileInfo(r.hospedeiro).isFile())
-            imagem.load(r.hospedeiro);
+        imagem = vb::LerImagem(arquivo);
     } catch (const vb::VbError&) {
-        // an unmapped drive holds no picture
+        // missing, unreadable or no ordinary file: no picture
     }
     if (imagem.isNull()) {
         caixa->clear();

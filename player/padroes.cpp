@@ -4,8 +4,6 @@
 #include "registros.h"
 #include "vberro.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace jogador {
@@ -105,11 +103,11 @@ RegistroPadrões InterpretarPadrões(const QByteArray& registro) {
 RegistroPadrões LerPadrões(const QString& caminho) {
     const QString arquivo = caminho + QStringLiteral("qvpadrões.txt");
     try {
-        QByteArray registro = vb::LerRegistro(arquivo, tamanhoRegistroPadrões, 1);
+        qint64 tamanho = 0;
+        QByteArray registro = vb::LerRegistro(arquivo, tamanhoRegistroPadrões, 1, &tamanho);
         // The record reads blanks beyond the end of a short file; the fields that the file
         // does not hold are missing, not blank.
-        registro.truncate(qsizetype(
-            std::min<qint64>(registro.size(), QFileInfo(vb::Hospedeiro(arquivo)).size())));
+        registro.truncate(qsizetype(std::min<qint64>(registro.size(), tamanho)));
         return InterpretarPadrões(registro);
     } catch (const vb::VbError&) {
         return RegistroPadrões::padrão();

@@ -194,6 +194,19 @@ void VerificarCaminho(const Unidade& u, const QString& resto) {
     }
 }
 
+// A path that begins with "X:" where X is no letter from A to Z is a bad name: taken as a host
+// path, its ".." would climb out of every drive.
+void VerificarSemLetra(const QString& caminho) {
+    if (caminho.size() < 2 || caminho[1] != u':')
+        return;
+    const QChar x = caminho[0];
+    if ((x >= u'A' && x <= u'Z') || (x >= u'a' && x <= u'z'))
+        return;
+    const Resultado r = Resolver(caminho);
+    if (!r.lançou || r.erro != vb::NomeInválido)
+        Falha("\"X:\" with no drive letter not refused as a bad name", caminho, r.r.hospedeiro);
+}
+
 // Reference wildcard match over folded names, by table: '*' any run, '?' one character.
 bool GlobReferência(const QString& p, const QString& n) {
     std::vector<char> linha(n.size() + 1, 0), próxima(n.size() + 1);
@@ -281,6 +294,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const QString& nome = partes.size() > 2 ? partes[2] : partes[0];
 
     VerificarCaminho(u, caminho);
+    VerificarSemLetra(caminho);
     VerificarNomes(padrão, nome);
     return 0;
 }

@@ -166,3 +166,46 @@ TEST_F(AlunoRuim, PastaComAcentosEBrancosEmOutraGrafia) {
 
 } // namespace
 } // namespace menu::teste
+
+namespace menu::teste {
+namespace {
+
+TEST_F(AlunoRuim, RespostaSemLetraDeUnidadeNãoSaiDasUnidades) {
+    // A student file outside every drive, reachable from the installation folder or from "/"
+    // if the first character were no drive.
+    QByteArray registro =
+        "00009" + QByteArray("Intruso").leftJustified(32, ' ') + QByteArray(28, '1');
+    Criar(raiz + "/fora/aluno.dat", registro.leftJustified(112, ' '));
+    for (const QString& resposta : {QString("1:\\..\\..\\fora"), "\\:\\.." + raiz + "\\fora",
+                                    QString("é:\\..\\..\\fora\\")}) {
+        SCOPED_TRACE(resposta.toStdString());
+        tela2.reset();
+        vb::ResetProgramEnd();
+        diálogos.mensagens.clear();
+        diálogos.respostas = {resposta};
+        EXPECT_FALSE(Iniciar(FonteAluno::Perguntar));
+        EsperarFimComMensagem();
+    }
+}
+
+TEST_F(AlunoRuim, ConfiguraçãoQueNãoÉArquivoComumNãoPrendeOInício) {
+    // The installation settings and the menu's background as named pipes: the start goes on
+    // without them, and never waits.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inst + "/qvmenu.ini").constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inst + "/qvtelaini.jpg").constData(), 0644), 0);
+    Desbloqueador ini(inst + "/qvmenu.ini"), fundo(inst + "/qvtelaini.jpg");
+    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::Nenhum);
+    EXPECT_TRUE(Iniciar());
+    EXPECT_FALSE(ini.desbloqueou() || fundo.desbloqueou()) << "the start waited on a pipe";
+
+    // Drive letters of the settings: A to Z only.
+    QFile::remove(inst + "/qvmenu.ini");
+    Criar(inst + "/qvmenu.ini", "[aluno]\nfonte=a\n[unidades]\n1=..\nA=../a\n%C9=..\n");
+    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::DriveA);
+    EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
+    EXPECT_EQ(vb::DriveMap::atual().pasta('1'), std::nullopt);
+    EXPECT_EQ(vb::DriveMap::atual().pasta(QChar(u'É')), std::nullopt);
+}
+
+} // namespace
+} // namespace menu::teste

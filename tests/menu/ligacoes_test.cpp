@@ -5,8 +5,16 @@
 // Windows lessons is in cursos_windows_test.cpp.)
 
 #include "ambiente_menu.h"
+#include "deldir.h"
 
 #include <QDirIterator>
+
+#include <atomic>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/syscall.h>
+#include <thread>
+#include <unistd.h>
 
 namespace menu::teste {
 namespace {
@@ -125,6 +133,69 @@ TEST_F(Ligações, PastaDeTrabalhoEsvaziadaPelasLiçõesDeVba) {
     }
 }
 
+TEST_F(Ligações, PastaDeTrabalhoQueÉLigaçãoÉEsvaziadaComoAsCópiasAEncontram) {
+    // The work folder itself a link to the student's own folder: the VBA lessons empty it and
+    // copy into it, as every other staging copies into it.
+    Criar(inst + "/QVVBA02", "#!/bin/sh\n");
+    Criar(inst + "/vba/m2/comum.bas", "módulo");
+    const QString trabalho = raiz + "/Trabalho do Aluno";
+    Criar(trabalho + "/da lição anterior.bas", "anterior");
+    Criar(trabalho + "/projetos/fica.txt", "fica");
+    Ligar(trabalho, c + "/qvcurso");
+    ASSERT_TRUE(Iniciar());
+    Rodar("cvba", 2);
+    EXPECT_TRUE(ÉLigação(c + "/qvcurso"));
+    EXPECT_FALSE(Existe(trabalho + "/da lição anterior.bas"));
+    EXPECT_EQ(Ler(trabalho + "/comum.bas"), "módulo");
+    EXPECT_EQ(Ler(trabalho + "/projetos/fica.txt"), "fica");
+    EXPECT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes));
+}
+
+// Swaps two entries of a folder again and again (renameat2 with RENAME_EXCHANGE) while it
+// lives: a real folder and a link to a folder outside.
+class Trocador {
+  public:
+    Trocador(const QString& a, const QString& b)
+        : a_(QFile::encodeName(a)), b_(QFile::encodeName(b)), fio_([this] { Laço(); }) {}
+    ~Trocador() {
+        parar_ = true;
+        fio_.join();
+    }
+    int trocas() const { return trocas_; }
+
+  private:
+    void Laço() {
+        while (!parar_)
+            if (::syscall(SYS_renameat2, AT_FDCWD, a_.constData(), AT_FDCWD, b_.constData(),
+                          RENAME_EXCHANGE) == 0)
+                ++trocas_;
+    }
+    QByteArray a_, b_;
+    std::atomic<bool> parar_{false};
+    std::atomic<int> trocas_{0};
+    std::thread fio_;
+};
+
+TEST_F(Ligações, DelDirComUmaPastaTrocadaPorLigaçãoNãoSaiDaÁrvore) {
+    const QString p = q("locadora");
+    int trocas = 0;
+    for (int tentativa = 0; tentativa < 40; ++tentativa) {
+        QDir(p).removeRecursively();
+        QFile::remove(p + "/troca");
+        for (const char* n : {"precioso.doc", "fogão.dwg", "cama.dwg", "página.htm"})
+            Criar(p + "/imagens/" + n, "da lição");
+        Criar(p + "/imagens/sub/nota.txt", "da lição");
+        Ligar(fora, p + "/troca");
+        {
+            Trocador trocador(p + "/imagens", p + "/troca");
+            DelDir("c:\\qvcurso\\locadora\\");
+            trocas += trocador.trocas();
+        }
+        ASSERT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes)) << "try " << tentativa;
+    }
+    EXPECT_GT(trocas, 0);
+}
+
 class LigaçõesAutoCad : public Ligações {
   protected:
     void SetUp() override {
@@ -172,6 +243,27 @@ TEST_F(LigaçõesAutoCad, Cad2000ESímbolosQueSãoLigações) {
     EXPECT_EQ(Ler(q("cad2000/fogão.dwg")), "fogão.dwg");
     EXPECT_EQ(QDir(q("cad2000")).entryList(QDir::Files).size(), 5);
     EXPECT_EQ(inícios.size(), 1u);
+}
+
+TEST_F(LigaçõesAutoCad, Cad2000TrocadaPorLigaçãoDuranteARefeitaNãoSaiDaPasta) {
+    int trocas = 0;
+    for (int tentativa = 0; tentativa < 40; ++tentativa) {
+        QFile::remove(q("troca"));
+        Ligar(fora, q("troca"));
+        Criar(q("cad2000/fogão.dwg"), "anterior");
+        {
+            Trocador trocador(q("cad2000"), q("troca"));
+            Rodar("cAutoCadII", 10);
+            trocas += trocador.trocas();
+        }
+        ASSERT_EQ(Texto(ÁrvoreDe(fora)), Texto(foraAntes)) << "try " << tentativa;
+        // Whichever name the real folder ended under, it is the work folder's.
+        QFile::remove(q("cad2000"));
+        QDir(q("cad2000")).removeRecursively();
+        QFile::remove(q("troca"));
+        QDir(q("troca")).removeRecursively();
+    }
+    EXPECT_GT(trocas, 0);
 }
 
 } // namespace

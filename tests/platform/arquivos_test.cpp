@@ -69,7 +69,8 @@ TEST_F(Arquivos, FailedCopiesLeaveTheDestinationIntact) {
     Criar("QVCurso/a.doc", "previous");
 
     EXPECT_EQ(NúmeroDoErro([] { FileCopy("c:\\fonte\\falta.doc", "c:\\qvcurso\\a.doc"); }), 53);
-    EXPECT_EQ(NúmeroDoErro([] { FileCopy("c:\\fonte\\pasta.doc", "c:\\qvcurso\\a.doc"); }), 53);
+    // A source that is no ordinary file is unreadable, not missing.
+    EXPECT_EQ(NúmeroDoErro([] { FileCopy("c:\\fonte\\pasta.doc", "c:\\qvcurso\\a.doc"); }), 75);
     EXPECT_EQ(NúmeroDoErro([] { FileCopy("c:\\fonte\\a.doc", "c:\\qvcurso\\falta\\a.doc"); }), 76);
     EXPECT_EQ(NúmeroDoErro([] { FileCopy("c:\\fonte\\a.doc", "c:\\fonte\\pasta.doc"); }), 75);
     EXPECT_EQ(Ler("QVCurso/a.doc"), "previous");
