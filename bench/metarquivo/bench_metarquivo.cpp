@@ -4,9 +4,6 @@
 #include "leitorrtf.h"
 #include "metarquivo.h"
 #include "metarquivos.h"
-#ifdef QV_COM_LIBWMF
-#include "metarquivo_libwmf.h"
-#endif
 
 #include <QDir>
 #include <QFile>
@@ -97,28 +94,6 @@ void BM_GeradosEmfNosso(benchmark::State& e) {
 BENCHMARK(BM_LicoesNosso)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeradosWmfNosso)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeradosEmfNosso)->Unit(benchmark::kMillisecond);
-
-#ifdef QV_COM_LIBWMF
-// The former drawing through libwmf, with the PNG it gave decoded as the document did.
-void libwmf(benchmark::State& estado, const std::vector<Figura>& figuras) {
-    for (auto _ : estado)
-        for (const Figura& f : figuras) {
-            const std::vector<std::uint8_t> png = vb::rtf::metarquivoParaPng(
-                f.imagem.dados.data(), f.imagem.dados.size(), f.imagem.modoMapa, f.largura,
-                f.altura, f.imagem.picw, f.imagem.pich);
-            QImage img = QImage::fromData(png.data(), int(png.size()), "PNG");
-            benchmark::DoNotOptimize(img);
-        }
-}
-void BM_LicoesLibwmf(benchmark::State& e) {
-    libwmf(e, dasLições());
-}
-void BM_GeradosWmfLibwmf(benchmark::State& e) {
-    libwmf(e, geradas(false));
-}
-BENCHMARK(BM_LicoesLibwmf)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GeradosWmfLibwmf)->Unit(benchmark::kMillisecond);
-#endif
 
 } // namespace
 
