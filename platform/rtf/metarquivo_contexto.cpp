@@ -191,12 +191,18 @@ bool Contexto::dentro(const QRectF& r) {
     return gasta(r);
 }
 
-QPen Contexto::canetaReal() const {
+QPen Contexto::canetaReal() {
     const Caneta& c = e.caneta;
     if ((c.estilo & 0xF) == 5)
         return Qt::NoPen;
+    // Wider than the picture: drawn as wide as the picture; far wider, or negative: damaged.
     const double máximo = std::max(imagem_.width(), imagem_.height());
-    double largura = std::min(c.largura * std::max(escalaX(), escalaY()), máximo);
+    double largura = c.largura * std::max(escalaX(), escalaY());
+    if (!(largura <= fatorDeDano * máximo) || c.largura < 0) {
+        falhou = true;
+        return Qt::NoPen;
+    }
+    largura = std::min(largura, máximo);
     if (!(largura > 1))
         largura = 1;
     QPen p(c.cor, largura);
@@ -261,6 +267,8 @@ void Contexto::desenha(const QPainterPath& lógico, bool preenche, bool contorna
         return;
     }
     QPen caneta = contorna ? canetaReal() : QPen(Qt::NoPen);
+    if (falhou)
+        return;
     QBrush pincel(Qt::NoBrush);
     const Pincel& b = e.pincel;
     if (preenche && b.estilo != 1) {
@@ -424,7 +432,12 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     }
     const Fonte& f = e.fonte;
     const double máximo = std::max(imagem_.width(), imagem_.height());
-    double altura = f.altura == 0 ? 12 : std::min(std::abs(f.altura) * escalaY(), máximo);
+    double altura = f.altura == 0 ? 12 : std::abs(f.altura) * escalaY();
+    if (!(altura <= fatorDeDano * máximo)) {
+        falhou = true;
+        return;
+    }
+    altura = std::min(altura, máximo);
     QFont fonte(f.face.isEmpty() ? QStringLiteral("Sans Serif") : f.face);
     const int família = f.família & 0xF0;
     fonte.setStyleHint(família == 0x10   ? QFont::Serif
@@ -538,7 +551,9 @@ void Contexto::bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std:
         break;
     }
     p.setTransform(posição);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Made smaller, a bitmap is smoothed; made larger, its pixels stay sharp.
+    p.setRenderHint(QPainter::SmoothPixmapTransform,
+                    std::abs(posição.m11()) < 1 || std::abs(posição.m22()) < 1);
     p.drawImage(fonte.topLeft(), b, fonte.normalized().intersected(QRectF(b.rect())));
     p.restore();
 }

@@ -87,6 +87,9 @@ constexpr std::size_t objetosMáximos = 4096;
 constexpr int pilhaMáxima = 256;
 constexpr double coordenadaMáxima = 1 << 20;     // pixels, either way from the picture
 constexpr std::int64_t pixelsDeBitmap = 1 << 24; // of one bitmap
+// Pens and fonts up to the picture's size are drawn (clamped to it); this many times larger
+// they can only come from damage.
+constexpr double fatorDeDano = 4;
 
 class Contexto {
   public:
@@ -155,7 +158,7 @@ class Contexto {
     bool gasta(const QRectF& pixels, double extra = 0);
     bool dentro(const QRectF& pixels);
     void preparaRop(QPainter& p, QColor& c) const;
-    QPen canetaReal() const;
+    QPen canetaReal();
     void pinta(const QPainterPath& pixels, const QBrush& b, const QPen& caneta);
 
     QImage& imagem_;
