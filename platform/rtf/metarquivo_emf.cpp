@@ -165,6 +165,20 @@ void recorteDeRegião(Contexto& c, Registro& r, const QTransform& referência) {
     c.recorteCaminho(referência.map(região), int(modo));
 }
 
+// The record types toca reads.
+bool lido(std::uint32_t tipo) {
+    return (tipo >= U_EMR_POLYBEZIER && tipo <= U_EMR_SETBKCOLOR &&
+            tipo != U_EMR_SETCOLORADJUSTMENT) ||
+           (tipo >= U_EMR_MOVETOEX && tipo <= U_EMR_MODIFYWORLDTRANSFORM) ||
+           (tipo >= U_EMR_SELECTOBJECT && tipo <= U_EMR_CREATEPALETTE) ||
+           (tipo >= U_EMR_LINETO && tipo <= U_EMR_ARCTO) || tipo == U_EMR_SETARCDIRECTION ||
+           (tipo >= U_EMR_BEGINPATH && tipo <= U_EMR_STROKEPATH) || tipo == U_EMR_SELECTCLIPPATH ||
+           tipo == U_EMR_ABORTPATH || tipo == U_EMR_EXTSELECTCLIPRGN || tipo == U_EMR_BITBLT ||
+           tipo == U_EMR_STRETCHBLT ||
+           (tipo >= U_EMR_SETDIBITSTODEVICE && tipo <= U_EMR_POLYPOLYGON16) ||
+           (tipo >= U_EMR_CREATEMONOBRUSH && tipo <= U_EMR_EXTCREATEPEN);
+}
+
 bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência) {
     Estado& e = c.e;
     switch (tipo) {
@@ -467,8 +481,15 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
         if (pos + 8 > tamanho)
             return false;
         const std::uint32_t tipo = lê32(p + pos), n = lê32(p + pos + 4);
-        if (n < 8 || n % 4 != 0 || n > tamanho - pos || !U_emf_record_safe(registro) ||
-            !c.registro())
+        if (n < 8 || n % 4 != 0 || n > tamanho - pos || !c.registro())
+            return false;
+        // Records the player draws nothing from are passed over unread (libuemf has no check
+        // for some of them, and says so on the console).
+        if (!lido(tipo)) {
+            pos += n;
+            continue;
+        }
+        if (!U_emf_record_safe(registro))
             return false;
         Registro r{p + pos, n};
         if (!toca(c, r, tipo, paraImagem))

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ctime>
 #include <functional>
 
@@ -146,6 +147,21 @@ TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
              .bytes(200, 100),
          {{90, 40, red}, {120, 70, branco}},
          TipoMetarquivo::Emf},
+        {"unknown records passed over",
+         Pintado([](Wmf& w) {
+             w.r(0x0A99, {1, 2, 3, 4}).r(0x041B, tudo);
+         }).bytes(),
+         {{100, 50, red}}},
+        {"EMF unknown records passed over",
+         Emf()
+             .r(39, {1, 0, 0x0000FF, 0})
+             .r(37, {1})
+             .r(200, {1, 2})
+             .r(102, {0})
+             .r(43, {0, 0, 200, 100})
+             .bytes(200, 100),
+         {{100, 50, red}},
+         TipoMetarquivo::Emf},
         {"EMF path filled",
          Emf()
              .r(39, {1, 0, 0xFF0000, 0})
@@ -169,7 +185,14 @@ TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
          quadrantes, TipoMetarquivo::Emf},
     };
     for (const Caso& c : casos) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
         const QImage img = Desenha(c.metarquivo, c.tipo);
+        std::fflush(stdout);
+        // A quiet player: nothing on the console.
+        EXPECT_EQ(testing::internal::GetCapturedStderr() + testing::internal::GetCapturedStdout(),
+                  "")
+            << c.nome;
         ASSERT_FALSE(img.isNull()) << c.nome;
         for (const Ponto& p : c.pontos)
             EXPECT_EQ(img.pixelColor(p.x, p.y), p.cor) << c.nome << " at " << p.x << "," << p.y;
