@@ -57,6 +57,16 @@ TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
     const std::vector<std::uint32_t> paleta = {0, 0xFF0000, 0x00FF00, 0x0000FF};
     const Bytes dib4 = teste::dib(2, 2, 4, paleta, {1, 2, 3, 1});
     const Bytes dib8 = teste::dib(2, 2, 8, paleta, {1, 2, 3, 1});
+    // The same in runs: the bottom line (two of 3), then the top line (1, 2).
+    auto rle = [&](int bits, const Bytes& corridas) {
+        Bytes d = teste::dib(2, 2, bits, paleta, {0, 0, 0, 0});
+        d.resize(d.size() - 8); // both lines: 4 bytes each
+        d[16] = bits == 8 ? 1 : 2;
+        d.insert(d.end(), corridas.begin(), corridas.end());
+        return d;
+    };
+    const Bytes rle8 = rle(8, {2, 3, 0, 0, 1, 1, 1, 2, 0, 1});
+    const Bytes rle4 = rle(4, {2, 0x33, 0, 0, 2, 0x12, 0, 1});
     const std::vector<Ponto> quadrantes = {{50, 25, red}, {150, 25, verde}, {50, 75, azul}};
     struct Caso {
         const char* nome;
@@ -129,6 +139,12 @@ TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
          quadrantes},
         {"8-bit bitmap, 0 colours used",
          Janela().rb(0x0B41, {0x0020, 0xCC, 2, 2, 0, 0, 1000, 2000, 0, 0}, dib8).bytes(),
+         quadrantes},
+        {"RLE8 bitmap",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 2, 2, 0, 0, 1000, 2000, 0, 0}, rle8).bytes(),
+         quadrantes},
+        {"RLE4 bitmap",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 2, 2, 0, 0, 1000, 2000, 0, 0}, rle4).bytes(),
          quadrantes},
         {"placeable header",
          [] {
