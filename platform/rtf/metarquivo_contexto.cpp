@@ -164,6 +164,9 @@ double Contexto::escalaY() const {
     return std::hypot(t.m21(), t.m22());
 }
 
+// What a drawing call and a letter cost beyond their pixels, in pixels filled in the same time.
+constexpr double custoDeChamada = 200, custoDeLetra = 1000;
+
 // Every drawing is charged its area on the picture (and any extra work) against the picture's
 // budget, and its coordinates are bounded: past either, the picture is given up.
 bool Contexto::gasta(const QRectF& r, double extra) {
@@ -285,7 +288,7 @@ void Contexto::desenha(const QPainterPath& lógico, bool preenche, bool contorna
     const QRectF caixa = caminho.boundingRect().adjusted(-meia, -meia, meia, meia);
     // Dashes cost their count along the whole outline, seen or not.
     const double traços = caneta.style() > Qt::SolidLine ? (caixa.width() + caixa.height()) : 0;
-    if (!dentro(caixa) || !gasta({}, traços + caminho.elementCount()))
+    if (!dentro(caixa) || !gasta({}, custoDeChamada + traços + 50.0 * caminho.elementCount()))
         return;
     caminho.setFillRule(e.enrolamento ? Qt::WindingFill : Qt::OddEvenFill);
     pinta(caminho, pincel, caneta);
@@ -485,14 +488,15 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     const QRectF caixa(x, y - m.ascent(), largura, m.ascent() + m.descent());
     QTransform local = QTransform::fromTranslate(o.x(), o.y());
     local.rotate(-f.escapamento / 10.0);
-    if (!gasta(local.mapRect(caixa), double(s.size()) * altura))
+    if (!gasta(local.mapRect(caixa), custoDeChamada + custoDeLetra * double(s.size())))
         return;
 
     QPainter& p = pintor_;
     p.save();
     if (e.temRecorte)
         p.setClipPath(e.recorte);
-    if (retângulo && (opções & 2) && !retângulo->isEmpty() && gasta(t.mapRect(*retângulo)))
+    if (retângulo && (opções & 2) && !retângulo->normalized().isEmpty() &&
+        gasta(t.mapRect(*retângulo)))
         p.fillRect(t.mapRect(retângulo->normalized()), e.corFundo);
     if (retângulo && (opções & 4))
         p.setClipRect(t.mapRect(retângulo->normalized()), Qt::IntersectClip);
@@ -522,7 +526,7 @@ void Contexto::bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std:
     if (falhou || gravando_ || b.isNull() || fonte.width() == 0 || fonte.height() == 0)
         return;
     const QTransform t = transformação();
-    if (!dentro(t.mapRect(destino)) || !gasta({}, double(b.width()) * b.height()))
+    if (!dentro(t.mapRect(destino)) || !gasta({}, custoDeChamada + double(b.width()) * b.height()))
         return;
     const QTransform posição =
         QTransform::fromTranslate(-fonte.x(), -fonte.y()) *

@@ -315,6 +315,12 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
     for (int i = 0; i < 30000; ++i)
         muitos.r(0x041B, tudo);
     casos.push_back({"drawing budget", muitos.bytes()});
+    // And thousands of long lines of small letters.
+    Wmf letras = Janela();
+    letras.r(0x02FB, teste::fonteWmf(-10, "DejaVu Sans")).r(0x012D, {0});
+    for (int i = 0; i < 2000; ++i)
+        letras.textOut(0, 500, std::string(2000, 'a'));
+    casos.push_back({"letters over the budget", letras.bytes()});
 
     ASSERT_FALSE(Desenha(bom).isNull());
     ASSERT_FALSE(Desenha(emfBom, TipoMetarquivo::Emf).isNull());
