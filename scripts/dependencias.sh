@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the demo and the tests need (only the missing ones).
 set -euo pipefail
 pacotes=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libgtest-dev googletest
-         libbenchmark-dev libwmf-dev xvfb xdotool openbox x11-utils imagemagick fonts-dejavu-core
+         libbenchmark-dev libuemf-dev xvfb xdotool openbox x11-utils imagemagick fonts-dejavu-core
          clang-14 libclang-rt-14-dev qt6-translations-l10n)
 faltam=()
 for p in "${pacotes[@]}"; do

@@ -142,13 +142,12 @@ QImage desenhaImagem(const Imagem& imagem) {
         img = lêDib(imagem.dados);
         break;
     case TipoImagem::Wmf:
-        if (!tamanho.isEmpty()) {
-            std::vector<std::uint8_t> png =
-                metarquivoParaPng(imagem.dados.data(), imagem.dados.size(), imagem.modoMapa,
-                                  tamanho.width(), tamanho.height(), imagem.picw, imagem.pich);
-            if (!png.empty())
-                img = QImage::fromData(png.data(), int(png.size()), "PNG");
-        }
+    case TipoImagem::Emf:
+        if (!tamanho.isEmpty())
+            img = desenharMetarquivo(
+                imagem.dados.data(), imagem.dados.size(),
+                imagem.tipo == TipoImagem::Wmf ? TipoMetarquivo::Wmf : TipoMetarquivo::Emf,
+                imagem.modoMapa, tamanho.width(), tamanho.height(), imagem.picw, imagem.pich);
         break;
     default:
         break;

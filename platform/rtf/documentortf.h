@@ -29,7 +29,7 @@ class SaídaDocumento : public Saída {
 };
 
 // The picture as an image of the size it is shown at; a framed box of that size when it cannot be
-// drawn (an unknown kind, bad data, a metafile libwmf cannot play).
+// drawn (an unknown kind, bad data, a damaged metafile or one past a limit).
 QImage desenhaImagem(const Imagem& imagem);
 
 // Reads RTF into the document, which it empties first.

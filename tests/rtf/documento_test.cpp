@@ -111,7 +111,7 @@ TEST_F(Documento, ImagensPngJpegEDib) {
     EXPECT_EQ(v[2].pixelColor(7, 5), QColor(0, 0, 255));
 }
 
-TEST_F(Documento, MetarquivoDesenhadoPelaLibwmf) {
+TEST_F(Documento, MetarquivoDesenhado) {
     // 2000 x 1000 logical units shown at 3000 x 1500 twips = 200 x 100 pixels.
     std::string rtf =
         "{\\rtf1 {\\pict\\wmetafile8\\picw5292\\pich2646\\picwgoal3000\\pichgoal1500 " +
@@ -120,9 +120,10 @@ TEST_F(Documento, MetarquivoDesenhadoPelaLibwmf) {
     auto v = imagens();
     ASSERT_EQ(v.size(), 1u);
     ASSERT_EQ(v[0].size(), QSize(200, 100));
-    EXPECT_EQ(v[0].pixelColor(50, 25), QColor(255, 0, 0));      // inside the rectangle
-    EXPECT_EQ(v[0].pixelColor(150, 10), QColor(255, 255, 255)); // outside every shape
-    EXPECT_EQ(v[0].pixelColor(120, 75), QColor(255, 255, 255)); // the ellipse's border only
+    EXPECT_EQ(v[0].pixelColor(50, 25), QColor(255, 0, 0));  // inside the rectangle
+    EXPECT_EQ(v[0].pixelColor(150, 10), QColor(0, 255, 0)); // inside the ellipse
+    EXPECT_EQ(v[0].pixelColor(120, 75), QColor(0, 255, 0));
+    EXPECT_EQ(v[0].pixelColor(102, 2), QColor(255, 255, 255)); // outside every shape
 }
 
 TEST_F(Documento, CaixaEmolduradaQuandoNãoDáParaDesenhar) {

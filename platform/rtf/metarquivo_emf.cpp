@@ -1,0 +1,502 @@
+// Enhanced metafiles (EMF): libuemf checks each record's size against the end of the data and
+// its counts against its size; the fields are read through a reader bounded by the record.
+
+#include "metarquivo_contexto.h"
+
+#include <uemf.h>
+#include <uemf_safe.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace vb::rtf::mf {
+
+namespace {
+
+struct Registro {
+    const std::uint8_t* p;
+    std::size_t n; // bytes
+    bool ruim = false;
+
+    bool cabe(std::size_t k, std::size_t bytes) {
+        if (k > n || bytes > n - k) {
+            ruim = true;
+            return false;
+        }
+        return true;
+    }
+    std::uint32_t u(std::size_t k) { return cabe(k, 4) ? lê32(p + k) : 0; }
+    double s(std::size_t k) { return std::int32_t(u(k)); }
+    float f(std::size_t k) {
+        const std::uint32_t v = u(k);
+        float x;
+        std::memcpy(&x, &v, 4);
+        return x;
+    }
+    QPointF ponto(std::size_t k) { return {s(k), s(k + 4)}; }
+    QRectF retângulo(std::size_t k) { return QRectF(ponto(k), ponto(k + 8)); }
+    QPolygonF pontos(std::size_t k, std::size_t quantos, bool curtos) {
+        QPolygonF v;
+        if (!cabe(k, quantos * (curtos ? 4 : 8)))
+            return v;
+        v.reserve(qsizetype(quantos));
+        for (std::size_t i = 0; i < quantos; ++i)
+            v.append(curtos ? QPointF(std::int16_t(lê16(p + k + 4 * i)),
+                                      std::int16_t(lê16(p + k + 4 * i + 2)))
+                            : ponto(k + 8 * i));
+        return v;
+    }
+    // A bitmap given by offsets from the record's start.
+    QImage bitmap(std::size_t kBmi, bool paletaLógica, const std::vector<QRgb>& paleta) {
+        const std::size_t oBmi = u(kBmi), nBmi = u(kBmi + 4), oBits = u(kBmi + 8),
+                          nBits = u(kBmi + 12);
+        if (ruim || !cabe(oBmi, nBmi) || !cabe(oBits, nBits))
+            return {};
+        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta);
+    }
+};
+
+Fonte fonteDe(Registro& r) {
+    Fonte f;
+    f.altura = r.s(12);
+    f.largura = r.s(16);
+    f.escapamento = int(r.s(20));
+    f.peso = int(r.s(28));
+    const std::uint32_t bytes = r.u(32);
+    f.itálico = bytes & 0xFF;
+    f.sublinhado = (bytes >> 8) & 0xFF;
+    f.riscado = (bytes >> 16) & 0xFF;
+    f.conjunto = int(bytes >> 24);
+    f.família = int(r.u(36) >> 24);
+    QString face;
+    for (std::size_t i = 0; i < 32 && r.cabe(40 + 2 * i, 2); ++i) {
+        const char16_t c = lê16(r.p + 40 + 2 * i);
+        if (c == 0)
+            break;
+        face += QChar(c);
+    }
+    r.ruim = false; // a face name shorter than its field is no fault
+    f.face = face;
+    return f;
+}
+
+void texto(Contexto& c, Registro& r, bool largo) {
+    const QPointF ponto = r.ponto(36);
+    const std::size_t n = r.u(44), deslocamento = r.u(48);
+    const int opções = int(r.u(52));
+    const bool temCaixa = !(opções & 0x100);
+    QRectF caixa;
+    if (temCaixa)
+        caixa = r.retângulo(56);
+    const std::size_t dx = r.u(temCaixa ? 72 : 56);
+    if (r.ruim || n == 0 || opções & 0x10) // glyph indices: no characters to draw
+        return;
+    if (!r.cabe(deslocamento, n * (largo ? 2 : 1)))
+        return;
+    QString s;
+    if (largo) {
+        s.resize(qsizetype(n));
+        for (std::size_t i = 0; i < n; ++i)
+            s[qsizetype(i)] = QChar(char16_t(lê16(r.p + deslocamento + 2 * i)));
+    } else {
+        s = c.decodifica({r.p + deslocamento, n});
+    }
+    std::vector<double> avanços;
+    const std::size_t passo = opções & 0x2000 ? 8 : 4; // ETO_PDY: x and y advances
+    if (dx && std::size_t(s.size()) == n && r.cabe(dx, n * passo))
+        for (std::size_t i = 0; i < n; ++i)
+            avanços.push_back(r.s(dx + passo * i));
+    c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
+}
+
+void transferência(Contexto& c, Registro& r, unsigned tipo) {
+    QRectF fonte, destino;
+    std::uint32_t rop = 0xCC0020;
+    std::size_t bmi = 0;
+    bool paletaLógica = false;
+    if (tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) {
+        destino = QRectF(r.ponto(24), QSizeF(r.s(32), r.s(36)));
+        rop = r.u(40);
+        paletaLógica = r.u(80) == 1;
+        bmi = 84;
+        const QSizeF tamanho =
+            tipo == U_EMR_STRETCHBLT ? QSizeF(r.s(100), r.s(104)) : destino.size();
+        fonte = QRectF(r.ponto(44), tamanho);
+        if (!r.ruim && r.u(88) == 0) { // no bitmap: the brush alone
+            c.padrão(destino, rop);
+            return;
+        }
+    } else {
+        destino = QRectF(r.ponto(24), tipo == U_EMR_STRETCHDIBITS ? QSizeF(r.s(72), r.s(76))
+                                                                  : QSizeF(r.s(40), r.s(44)));
+        fonte = QRectF(r.ponto(32), QSizeF(r.s(40), r.s(44)));
+        paletaLógica = r.u(64) == 1;
+        if (tipo == U_EMR_STRETCHDIBITS)
+            rop = r.u(68);
+        bmi = 48;
+    }
+    if (r.ruim)
+        return;
+    const QImage b = r.bitmap(bmi, paletaLógica, c.e.paleta);
+    if (b.isNull()) {
+        c.falha();
+        return;
+    }
+    if (tipo != U_EMR_BITBLT && tipo != U_EMR_STRETCHBLT)
+        fonte.moveTop(b.height() - fonte.top() - fonte.height()); // y from the bottom line
+    c.bitmap(b, fonte, destino, rop);
+}
+
+void recorteDeRegião(Contexto& c, Registro& r, const QTransform& referência) {
+    const std::size_t tamanho = r.u(8), modo = r.u(12);
+    if (r.ruim)
+        return;
+    if (tamanho == 0) {
+        if (modo == 5)
+            c.recorteLimpa();
+        return;
+    }
+    const std::size_t n = r.u(24);
+    if (!r.cabe(48, 16 * n))
+        return;
+    QPainterPath região;
+    for (std::size_t i = 0; i < n; ++i)
+        região.addRect(r.retângulo(48 + 16 * i));
+    c.recorteCaminho(referência.map(região), int(modo));
+}
+
+// The record types toca reads.
+bool lido(std::uint32_t tipo) {
+    return (tipo >= U_EMR_POLYBEZIER && tipo <= U_EMR_SETBKCOLOR &&
+            tipo != U_EMR_SETCOLORADJUSTMENT) ||
+           (tipo >= U_EMR_MOVETOEX && tipo <= U_EMR_MODIFYWORLDTRANSFORM) ||
+           (tipo >= U_EMR_SELECTOBJECT && tipo <= U_EMR_CREATEPALETTE) ||
+           (tipo >= U_EMR_LINETO && tipo <= U_EMR_ARCTO) || tipo == U_EMR_SETARCDIRECTION ||
+           (tipo >= U_EMR_BEGINPATH && tipo <= U_EMR_STROKEPATH) || tipo == U_EMR_SELECTCLIPPATH ||
+           tipo == U_EMR_ABORTPATH || tipo == U_EMR_EXTSELECTCLIPRGN || tipo == U_EMR_BITBLT ||
+           tipo == U_EMR_STRETCHBLT ||
+           (tipo >= U_EMR_SETDIBITSTODEVICE && tipo <= U_EMR_POLYPOLYGON16) ||
+           (tipo >= U_EMR_CREATEMONOBRUSH && tipo <= U_EMR_EXTCREATEPEN);
+}
+
+bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência) {
+    Estado& e = c.e;
+    switch (tipo) {
+    case U_EMR_EOF:
+        return false;
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16: {
+        const bool curtos = tipo >= U_EMR_POLYBEZIER16;
+        const unsigned base = curtos ? tipo - U_EMR_POLYBEZIER16 + U_EMR_POLYBEZIER : tipo;
+        const QPolygonF p = r.pontos(28, r.u(24), curtos);
+        if (r.ruim)
+            break;
+        if (base == U_EMR_POLYBEZIER || base == U_EMR_POLYBEZIERTO)
+            c.bezier(p, base == U_EMR_POLYBEZIERTO);
+        else if (base == U_EMR_POLYGON)
+            c.polígono({p});
+        else
+            c.polilinha(p, base == U_EMR_POLYLINETO);
+        break;
+    }
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16: {
+        const bool curtos = tipo >= U_EMR_POLYPOLYLINE16;
+        const std::size_t partes = r.u(24);
+        if (!r.cabe(32, 4 * partes))
+            break;
+        std::size_t k = 32 + 4 * partes;
+        std::vector<QPolygonF> v;
+        for (std::size_t i = 0; i < partes && !r.ruim; ++i) {
+            const std::size_t n = r.u(32 + 4 * i);
+            v.push_back(r.pontos(k, n, curtos));
+            k += n * (curtos ? 4 : 8);
+        }
+        if (r.ruim)
+            break;
+        if (tipo == U_EMR_POLYPOLYGON || tipo == U_EMR_POLYPOLYGON16)
+            c.polígono(v);
+        else
+            for (const QPolygonF& p : v)
+                c.polilinha(p);
+        break;
+    }
+    case U_EMR_SETWINDOWEXTEX:
+        e.janelaExtensão = r.ponto(8);
+        break;
+    case U_EMR_SETWINDOWORGEX:
+        e.janelaOrigem = r.ponto(8);
+        break;
+    case U_EMR_SETVIEWPORTEXTEX:
+        e.vistaExtensão = r.ponto(8);
+        break;
+    case U_EMR_SETVIEWPORTORGEX:
+        e.vistaOrigem = r.ponto(8);
+        break;
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX: {
+        QPointF& x = tipo == U_EMR_SCALEWINDOWEXTEX ? e.janelaExtensão : e.vistaExtensão;
+        const double xn = r.s(8), xd = r.s(12), yn = r.s(16), yd = r.s(20);
+        if (xd == 0 || yd == 0)
+            c.falha();
+        else
+            x = QPointF(x.x() * xn / xd, x.y() * yn / yd);
+        break;
+    }
+    case U_EMR_SETPIXELV:
+        c.pixel(r.ponto(8), cor(r.u(16)));
+        break;
+    case U_EMR_SETMAPMODE:
+        e.modoMapa = int(r.u(8));
+        break;
+    case U_EMR_SETBKMODE:
+        e.fundoOpaco = r.u(8) == 2;
+        break;
+    case U_EMR_SETPOLYFILLMODE:
+        e.enrolamento = r.u(8) == 2;
+        break;
+    case U_EMR_SETROP2:
+        e.rop2 = int(r.u(8));
+        break;
+    case U_EMR_SETTEXTALIGN:
+        e.alinhamento = int(r.u(8));
+        break;
+    case U_EMR_SETTEXTCOLOR:
+        e.corTexto = cor(r.u(8));
+        break;
+    case U_EMR_SETBKCOLOR:
+        e.corFundo = cor(r.u(8));
+        break;
+    case U_EMR_SETARCDIRECTION:
+        e.arcoHorário = r.u(8) == 2;
+        break;
+    case U_EMR_MOVETOEX:
+        c.movePara(r.ponto(8));
+        break;
+    case U_EMR_LINETO:
+        c.linhaAté(r.ponto(8));
+        break;
+    case U_EMR_EXCLUDECLIPRECT:
+        c.recorteExclui(r.retângulo(8));
+        break;
+    case U_EMR_INTERSECTCLIPRECT:
+        c.recorteIntersecta(r.retângulo(8));
+        break;
+    case U_EMR_EXTSELECTCLIPRGN:
+        recorteDeRegião(c, r, referência);
+        break;
+    case U_EMR_SAVEDC:
+        c.salva();
+        break;
+    case U_EMR_RESTOREDC:
+        c.restaura(int(r.s(8)));
+        break;
+    case U_EMR_SETWORLDTRANSFORM:
+    case U_EMR_MODIFYWORLDTRANSFORM: {
+        const QTransform x(r.f(8), r.f(12), r.f(16), r.f(20), r.f(24), r.f(28));
+        const std::uint32_t modo = tipo == U_EMR_SETWORLDTRANSFORM ? 4 : r.u(32);
+        if (modo == 1)
+            e.mundo = QTransform();
+        else if (modo == 2)
+            e.mundo = x * e.mundo;
+        else if (modo == 3)
+            e.mundo = e.mundo * x;
+        else if (modo == 4)
+            e.mundo = x;
+        break;
+    }
+    case U_EMR_SELECTOBJECT:
+    case U_EMR_SELECTPALETTE: {
+        const std::uint32_t i = r.u(8);
+        if (i & 0x80000000u)
+            c.selecionaEstoque(i & 0x7FFFFFFFu);
+        else
+            c.selecionaObjeto(i);
+        break;
+    }
+    case U_EMR_DELETEOBJECT:
+        if (!(r.u(8) & 0x80000000u))
+            c.apagaObjeto(r.u(8));
+        break;
+    case U_EMR_CREATEPEN: {
+        Objeto o(Objeto::Tipo::Caneta);
+        o.caneta = {int(r.u(12)), r.s(16), cor(r.u(24))};
+        if (!r.ruim)
+            c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_EXTCREATEPEN: {
+        Objeto o(Objeto::Tipo::Caneta);
+        o.caneta = {int(r.u(28)), r.s(32), cor(r.u(40))};
+        if (r.u(36) == 1) // a pen of the null brush draws nothing
+            o.caneta.estilo = 5;
+        if (!r.ruim)
+            c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_CREATEBRUSHINDIRECT: {
+        Objeto o(Objeto::Tipo::Pincel);
+        o.pincel = {int(r.u(12)), cor(r.u(16)), int(r.u(20)), {}};
+        if (o.pincel.estilo > 2)
+            o.pincel.estilo = 0;
+        if (!r.ruim)
+            c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT: {
+        Objeto o(Objeto::Tipo::Pincel);
+        o.pincel.estilo = 5;
+        o.pincel.padrão = r.bitmap(16, r.u(12) == 1, e.paleta);
+        if (o.pincel.padrão.isNull())
+            c.falha();
+        else
+            c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_EXTCREATEFONTINDIRECTW: {
+        Objeto o(Objeto::Tipo::Fonte);
+        o.fonte = fonteDe(r);
+        if (!r.ruim)
+            c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_CREATEPALETTE: {
+        Objeto o(Objeto::Tipo::Paleta);
+        const std::size_t n = r.u(12) >> 16;
+        if (!r.cabe(16, 4 * n))
+            break;
+        for (std::size_t i = 0; i < n; ++i)
+            o.paleta.push_back(qRgb(r.p[16 + 4 * i], r.p[17 + 4 * i], r.p[18 + 4 * i]));
+        c.põeObjeto(r.u(8), o);
+        break;
+    }
+    case U_EMR_ELLIPSE:
+        c.elipse(r.retângulo(8));
+        break;
+    case U_EMR_RECTANGLE:
+        c.retângulo(r.retângulo(8));
+        break;
+    case U_EMR_ROUNDRECT:
+        c.retângulo(r.retângulo(8), QSizeF(r.s(24), r.s(28)));
+        break;
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_ARCTO:
+        c.arco(r.retângulo(8), r.ponto(24), r.ponto(32),
+               tipo == U_EMR_ARC     ? Contexto::Arco::Aberto
+               : tipo == U_EMR_CHORD ? Contexto::Arco::Corda
+               : tipo == U_EMR_PIE   ? Contexto::Arco::Pizza
+                                     : Contexto::Arco::Até);
+        break;
+    case U_EMR_BEGINPATH:
+        c.abreCaminho();
+        break;
+    case U_EMR_ENDPATH:
+        c.fechaCaminho();
+        break;
+    case U_EMR_CLOSEFIGURE:
+        c.fechaFigura();
+        break;
+    case U_EMR_ABORTPATH:
+        c.descartaCaminho();
+        break;
+    case U_EMR_FILLPATH:
+    case U_EMR_STROKEPATH:
+    case U_EMR_STROKEANDFILLPATH:
+        c.desenhaCaminho(tipo != U_EMR_STROKEPATH, tipo != U_EMR_FILLPATH);
+        break;
+    case U_EMR_SELECTCLIPPATH:
+        c.recorteDoCaminho(int(r.u(8)));
+        break;
+    case U_EMR_EXTTEXTOUTA:
+    case U_EMR_EXTTEXTOUTW:
+        texto(c, r, tipo == U_EMR_EXTTEXTOUTW);
+        break;
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_STRETCHDIBITS:
+    case U_EMR_SETDIBITSTODEVICE:
+        transferência(c, r, tipo);
+        break;
+    default:
+        break;
+    }
+    if (r.ruim)
+        c.falha();
+    return true;
+}
+
+} // namespace
+
+bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
+    // The records are read in place as 32-bit fields: they are copied to aligned memory.
+    std::vector<std::uint32_t> alinhado((tamanho + 3) / 4);
+    if (tamanho)
+        std::memcpy(alinhado.data(), dados, tamanho);
+    const auto* p = reinterpret_cast<const std::uint8_t*>(alinhado.data());
+    Registro h{p, tamanho};
+    if (tamanho < 88 || h.u(0) != U_EMR_HEADER || h.u(40) != U_ENHMETA_SIGNATURE)
+        return false;
+    // The frame (hundredths of a millimetre) in the reference device's pixels, else the bounds.
+    const double mmX = h.s(80), mmY = h.s(84), pxX = h.s(72), pxY = h.s(76);
+    QRectF referência;
+    if (mmX > 0 && mmY > 0 && pxX > 0 && pxY > 0) {
+        const QRectF quadro = h.retângulo(24);
+        referência =
+            QRectF(quadro.x() * pxX / (mmX * 100), quadro.y() * pxY / (mmY * 100),
+                   quadro.width() * pxX / (mmX * 100), quadro.height() * pxY / (mmY * 100));
+    }
+    if (!(referência.width() > 0 && referência.height() > 0)) {
+        const QRectF limites = h.retângulo(8);
+        referência = QRectF(limites.topLeft(), limites.size() + QSizeF(1, 1));
+    }
+    Contexto c(imagem, referência);
+    if (mmX > 0 && pxX > 0) {
+        // Pixels of the reference device per logical unit of the fixed mapping modes.
+        const double porMm = pxX / mmX;
+        const double unidades[7] = {1, 1, 0.1, 0.01, 0.254, 0.0254, 25.4 / 1440};
+        for (int m = 2; m <= 6; ++m)
+            c.unidadeFixa[m] = porMm * unidades[m];
+    }
+    c.objetos.resize(std::min<std::size_t>(lê16(p + 56), objetosMáximos));
+    const QTransform paraImagem = QTransform::fromTranslate(-referência.x(), -referência.y()) *
+                                  QTransform::fromScale(imagem.width() / referência.width(),
+                                                        imagem.height() / referência.height());
+
+    for (std::size_t pos = 0; !c.falhou;) {
+        // The record's size within the data, then libuemf's check of its counts and offsets.
+        const char* registro = reinterpret_cast<const char*>(p) + pos;
+        if (pos + 8 > tamanho)
+            return false;
+        const std::uint32_t tipo = lê32(p + pos), n = lê32(p + pos + 4);
+        if (n < 8 || n % 4 != 0 || n > tamanho - pos || !c.registro())
+            return false;
+        // Records the player draws nothing from are passed over unread (libuemf has no check
+        // for some of them, and says so on the console).
+        if (!lido(tipo)) {
+            pos += n;
+            continue;
+        }
+        if (!U_emf_record_safe(registro))
+            return false;
+        Registro r{p + pos, n};
+        if (!toca(c, r, tipo, paraImagem))
+            return !c.falhou;
+        pos += n;
+    }
+    return false;
+}
+
+} // namespace vb::rtf::mf

@@ -1,0 +1,494 @@
+// Windows metafiles (WMF): libuemf checks the header and each record's size against the end
+// of the data; the parameters are read through a reader that gives up on any word past the
+// record.
+
+#include "metarquivo_contexto.h"
+
+#include <uwmf.h>
+
+#include <cmath>
+
+namespace vb::rtf::mf {
+
+namespace {
+
+constexpr int MM_ANISOTROPIC = 8;
+
+// One record: its parameter words (after the size and the function), each read within it.
+struct Registro {
+    const std::uint8_t* p;
+    std::size_t palavras; // parameter words
+    bool ruim = false;
+
+    std::uint16_t u(std::size_t k) {
+        if (k >= palavras) {
+            ruim = true;
+            return 0;
+        }
+        return lê16(p + 6 + 2 * k);
+    }
+    double s(std::size_t k) { return std::int16_t(u(k)); }
+    std::uint32_t u32(std::size_t k) { return u(k) | (std::uint32_t(u(k + 1)) << 16); }
+    QPointF xy(std::size_t k) { return {s(k), s(k + 1)}; }
+    QPointF yx(std::size_t k) { return {s(k + 1), s(k)}; }
+    // bottom, right, top, left
+    QRectF retângulo(std::size_t k) {
+        const double b = s(k), r = s(k + 1), t = s(k + 2), l = s(k + 3);
+        return QRectF(QPointF(l, t), QPointF(r, b));
+    }
+    const std::uint8_t* bytes(std::size_t k, std::size_t n) {
+        if (k > palavras || n > 2 * (palavras - k)) {
+            ruim = true;
+            return nullptr;
+        }
+        return p + 6 + 2 * k;
+    }
+    QPolygonF pontos(std::size_t k, std::size_t n) {
+        QPolygonF v;
+        if (!bytes(k, 4 * n))
+            return v;
+        v.reserve(qsizetype(n));
+        for (std::size_t i = 0; i < n; ++i)
+            v.append(xy(k + 2 * i));
+        return v;
+    }
+};
+
+// The first window, viewport and mapping mode that the records set.
+struct Geometria {
+    QPointF janelaOrigem, janelaExtensão, vistaOrigem, vistaExtensão;
+    bool janela = false, vista = false, temOrigem = false, temVistaOrigem = false;
+    int modo = 0;
+};
+
+Geometria lêGeometria(const char* início, const char* fim) {
+    Geometria g;
+    for (const char* p = início; p < fim;) {
+        const std::size_t n = U_WMRRECSAFE_get(p, fim);
+        if (n == 0)
+            break;
+        Registro r{reinterpret_cast<const std::uint8_t*>(p), n / 2 - 3};
+        const unsigned função = lê16(r.p + 4);
+        if (função == 0)
+            break;
+        if (função == 0x0103 && !g.modo)
+            g.modo = r.u(0);
+        else if (função == 0x020B && !g.temOrigem)
+            g.janelaOrigem = r.yx(0), g.temOrigem = !r.ruim;
+        else if (função == 0x020C && !g.janela)
+            g.janelaExtensão = r.yx(0), g.janela = !r.ruim;
+        else if (função == 0x020D && !g.temVistaOrigem)
+            g.vistaOrigem = r.yx(0), g.temVistaOrigem = !r.ruim;
+        else if (função == 0x020E && !g.vista)
+            g.vistaExtensão = r.yx(0), g.vista = !r.ruim;
+        p += n;
+    }
+    return g;
+}
+
+Caneta canetaDe(Registro& r) {
+    Caneta c;
+    c.estilo = r.u(0);
+    c.largura = r.s(1);
+    c.cor = cor(r.u32(3));
+    return c;
+}
+
+Fonte fonteDe(Registro& r) {
+    Fonte f;
+    f.altura = r.s(0);
+    f.largura = r.s(1);
+    f.escapamento = int(r.s(2));
+    f.peso = int(r.s(4));
+    f.itálico = r.u(5) & 0xFF;
+    f.sublinhado = r.u(5) >> 8;
+    f.riscado = r.u(6) & 0xFF;
+    f.conjunto = r.u(6) >> 8;
+    f.família = r.u(8) >> 8;
+    if (r.ruim)
+        return f;
+    // The face name: up to 32 bytes, ended by a zero or by the record.
+    const std::size_t resto = r.palavras > 9 ? 2 * (r.palavras - 9) : 0;
+    const std::uint8_t* nome = r.p + 6 + 18;
+    std::size_t n = 0;
+    while (n < std::min<std::size_t>(resto, 32) && nome[n])
+        ++n;
+    f.face = QString::fromLatin1(reinterpret_cast<const char*>(nome), qsizetype(n));
+    return f;
+}
+
+void texto(Contexto& c, Registro& r, bool estendido) {
+    QPointF ponto;
+    std::size_t n = 0, k = 0;
+    int opções = 0;
+    QRectF caixa;
+    bool temCaixa = false;
+    if (estendido) {
+        ponto = r.yx(0);
+        n = r.u(2);
+        opções = r.u(3);
+        k = 4;
+        if (opções & 6) {
+            const double l = r.s(4), t = r.s(5), rr = r.s(6), b = r.s(7);
+            caixa = QRectF(QPointF(l, t), QPointF(rr, b));
+            temCaixa = true;
+            k = 8;
+        }
+    } else {
+        n = r.u(0);
+        k = 1;
+    }
+    const std::uint8_t* bytes = r.bytes(k, n);
+    if (!bytes)
+        return;
+    const std::size_t depois = k + (n + 1) / 2;
+    if (!estendido)
+        ponto = r.yx(depois);
+    const QString s = c.decodifica({bytes, n});
+    std::vector<double> avanços;
+    if (estendido && r.palavras >= depois + n && std::size_t(s.size()) == n)
+        for (std::size_t i = 0; i < n; ++i)
+            avanços.push_back(r.s(depois + i));
+    if (!r.ruim)
+        c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
+}
+
+// The block transfers with a bitmap in the record: the source rectangle, the destination and
+// where the bitmap starts; the form without a bitmap only paints with the brush.
+void transferência(Contexto& c, Registro& r, unsigned função) {
+    const std::uint32_t rop = r.u32(0);
+    QRectF fonte, destino;
+    std::size_t k = 0;
+    bool semBitmap = false;
+    bool paletaLógica = false;
+    switch (função) {
+    case 0x0940: // DIBBITBLT
+        semBitmap = r.palavras == 9;
+        k = semBitmap ? 5 : 4;
+        fonte = QRectF(r.s(3), r.s(2), r.s(k + 1), r.s(k));
+        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
+        k += 4;
+        break;
+    case 0x0B41: // DIBSTRETCHBLT
+        semBitmap = r.palavras == 11;
+        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
+        k = semBitmap ? 7 : 6;
+        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
+        k += 4;
+        break;
+    case 0x0F43: // STRETCHDIB
+        paletaLógica = r.u(2) == 1;
+        fonte = QRectF(r.s(6), r.s(5), r.s(4), r.s(3));
+        destino = QRectF(r.s(10), r.s(9), r.s(8), r.s(7));
+        k = 11;
+        break;
+    case 0x0922: // BITBLT with a device-dependent bitmap
+        fonte = QRectF(r.s(3), r.s(2), r.s(5), r.s(4));
+        destino = QRectF(r.s(7), r.s(6), r.s(5), r.s(4));
+        k = 8;
+        break;
+    case 0x0B23: // STRETCHBLT with a device-dependent bitmap
+        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
+        destino = QRectF(r.s(9), r.s(8), r.s(7), r.s(6));
+        k = 10;
+        break;
+    default: { // SETDIBTODEV: the pixels given are the source's lines from the first scan on
+        paletaLógica = r.u(0) == 1;
+        const double largura = r.s(6), altura = r.s(5);
+        fonte = QRectF(r.s(4), r.s(3), largura, altura);
+        destino = QRectF(r.s(8), r.s(7), largura, altura);
+        k = 9;
+        break;
+    }
+    }
+    if (r.ruim)
+        return;
+    if (semBitmap) {
+        // Without a bitmap only the operations that take none may be asked for.
+        const int r3 = int(rop >> 16);
+        if (r3 == 0x00 || r3 == 0xFF || r3 == 0xF0 || r3 == 0x55 || r3 == 0x5A || r3 == 0xAA)
+            c.padrão(destino, rop);
+        else
+            c.falha();
+        return;
+    }
+    const std::size_t n = 2 * (r.palavras - k);
+    const std::uint8_t* dados = r.bytes(k, n);
+    const QImage b = função == 0x0922 || função == 0x0B23
+                         ? decodificaBitmap16(dados, n)
+                         : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta);
+    if (b.isNull()) {
+        c.falha();
+        return;
+    }
+    if (função == 0x0D33) {
+        // Its source's y counts from the bitmap's bottom line.
+        fonte.moveTop(b.height() - fonte.top() - fonte.height());
+    }
+    c.bitmap(b, fonte, destino, rop);
+}
+
+// Plays one record; false at the end record.
+bool toca(Contexto& c, Registro& r, unsigned função) {
+    Estado& e = c.e;
+    switch (função) {
+    case 0x0000:
+        return false;
+    case 0x0201: // SETBKCOLOR
+        e.corFundo = cor(r.u32(0));
+        break;
+    case 0x0209: // SETTEXTCOLOR
+        e.corTexto = cor(r.u32(0));
+        break;
+    case 0x0102: // SETBKMODE
+        e.fundoOpaco = r.u(0) == 2;
+        break;
+    case 0x0103: // SETMAPMODE
+        e.modoMapa = r.u(0);
+        break;
+    case 0x0104: // SETROP2
+        e.rop2 = r.u(0);
+        break;
+    case 0x0106: // SETPOLYFILLMODE
+        e.enrolamento = r.u(0) == 2;
+        break;
+    case 0x012E: // SETTEXTALIGN
+        e.alinhamento = r.u(0);
+        break;
+    case 0x020B:
+        e.janelaOrigem = r.yx(0);
+        break;
+    case 0x020C:
+        e.janelaExtensão = r.yx(0);
+        break;
+    case 0x020D:
+        e.vistaOrigem = r.yx(0);
+        break;
+    case 0x020E:
+        e.vistaExtensão = r.yx(0);
+        break;
+    case 0x020F: // OFFSETWINDOWORG
+        e.janelaOrigem += r.yx(0);
+        break;
+    case 0x0211: // OFFSETVIEWPORTORG
+        e.vistaOrigem += r.yx(0);
+        break;
+    case 0x0410:   // SCALEWINDOWEXT
+    case 0x0412: { // SCALEVIEWPORTEXT
+        QPointF& x = função == 0x0410 ? e.janelaExtensão : e.vistaExtensão;
+        const double yd = r.s(0), yn = r.s(1), xd = r.s(2), xn = r.s(3);
+        if (xd == 0 || yd == 0)
+            c.falha();
+        else
+            x = QPointF(x.x() * xn / xd, x.y() * yn / yd);
+        break;
+    }
+    case 0x001E:
+        c.salva();
+        break;
+    case 0x0127:
+        c.restaura(int(r.s(0)));
+        break;
+    case 0x0214: // MOVETO
+        c.movePara(r.yx(0));
+        break;
+    case 0x0213: // LINETO
+        c.linhaAté(r.yx(0));
+        break;
+    case 0x0325:   // POLYLINE
+    case 0x0324: { // POLYGON
+        const QPolygonF p = r.pontos(1, r.u(0));
+        if (!r.ruim) {
+            if (função == 0x0325)
+                c.polilinha(p);
+            else
+                c.polígono({p});
+        }
+        break;
+    }
+    case 0x0538: { // POLYPOLYGON
+        const std::size_t partes = r.u(0);
+        std::vector<QPolygonF> v;
+        std::size_t k = 1 + partes;
+        if (!r.bytes(1, 2 * partes))
+            break;
+        for (std::size_t i = 0; i < partes && !r.ruim; ++i) {
+            const std::size_t n = r.u(1 + i);
+            v.push_back(r.pontos(k, n));
+            k += 2 * n;
+        }
+        if (!r.ruim)
+            c.polígono(v);
+        break;
+    }
+    case 0x041B: // RECTANGLE
+        c.retângulo(r.retângulo(0));
+        break;
+    case 0x061C: // ROUNDRECT
+        c.retângulo(r.retângulo(2), QSizeF(r.s(1), r.s(0)));
+        break;
+    case 0x0418: // ELLIPSE
+        c.elipse(r.retângulo(0));
+        break;
+    case 0x0817: // ARC
+    case 0x081A: // PIE
+    case 0x0830: // CHORD
+        c.arco(r.retângulo(4), r.yx(2), r.yx(0),
+               função == 0x0817   ? Contexto::Arco::Aberto
+               : função == 0x081A ? Contexto::Arco::Pizza
+                                  : Contexto::Arco::Corda);
+        break;
+    case 0x041F: // SETPIXEL
+        c.pixel(r.yx(2), cor(r.u32(0)));
+        break;
+    case 0x0521: // TEXTOUT
+        texto(c, r, false);
+        break;
+    case 0x0A32: // EXTTEXTOUT
+        texto(c, r, true);
+        break;
+    case 0x0416: // INTERSECTCLIPRECT
+        c.recorteIntersecta(r.retângulo(0));
+        break;
+    case 0x0415: // EXCLUDECLIPRECT
+        c.recorteExclui(r.retângulo(0));
+        break;
+    case 0x012C: // SELECTCLIPREGION: only "no region" is kept
+        if (r.u(0) == 0)
+            c.recorteLimpa();
+        break;
+    case 0x02FA: { // CREATEPENINDIRECT
+        Objeto o(Objeto::Tipo::Caneta);
+        o.caneta = canetaDe(r);
+        if (!r.ruim)
+            c.criaObjeto(o);
+        break;
+    }
+    case 0x02FC: { // CREATEBRUSHINDIRECT
+        Objeto o(Objeto::Tipo::Pincel);
+        o.pincel.estilo = r.u(0);
+        o.pincel.cor = cor(r.u32(1));
+        o.pincel.hachura = r.u(3);
+        if (o.pincel.estilo != 0 && o.pincel.estilo != 1 && o.pincel.estilo != 2)
+            o.pincel.estilo = 0; // a pattern named without its bitmap: solid
+        if (!r.ruim)
+            c.criaObjeto(o);
+        break;
+    }
+    case 0x0142: { // DIBCREATEPATTERNBRUSH
+        Objeto o(Objeto::Tipo::Pincel);
+        o.pincel.estilo = 5;
+        const std::size_t n = r.palavras > 2 ? 2 * (r.palavras - 2) : 0;
+        o.pincel.padrão = decodificaDib(r.bytes(2, n), n, nullptr, 0, r.u(1) == 1, e.paleta);
+        if (o.pincel.padrão.isNull())
+            c.falha();
+        else
+            c.criaObjeto(o);
+        break;
+    }
+    case 0x02FB: { // CREATEFONTINDIRECT
+        Objeto o(Objeto::Tipo::Fonte);
+        o.fonte = fonteDe(r);
+        if (!r.ruim)
+            c.criaObjeto(o);
+        break;
+    }
+    case 0x00F7: { // CREATEPALETTE
+        Objeto o(Objeto::Tipo::Paleta);
+        const std::size_t n = r.u(1);
+        const std::uint8_t* p = r.bytes(2, 4 * n);
+        for (std::size_t i = 0; p && i < n; ++i)
+            o.paleta.push_back(qRgb(p[4 * i + 1], p[4 * i + 2], p[4 * i + 3]));
+        if (!r.ruim)
+            c.criaObjeto(o);
+        break;
+    }
+    case 0x01F9: // CREATEPATTERNBRUSH: a device-dependent pattern, taken as solid black
+    case 0x06FF: // CREATEREGION: kept in its place in the table
+        c.criaObjeto(Objeto(Objeto::Tipo::Outro));
+        break;
+    case 0x012D: // SELECTOBJECT
+    case 0x0234: // SELECTPALETTE
+        c.selecionaObjeto(r.u(0));
+        break;
+    case 0x01F0: // DELETEOBJECT
+        c.apagaObjeto(r.u(0));
+        break;
+    case 0x061D: { // PATBLT
+        const std::uint32_t rop = r.u32(0);
+        c.padrão(QRectF(r.s(5), r.s(4), r.s(3), r.s(2)), rop);
+        break;
+    }
+    case 0x0940:
+    case 0x0B41:
+    case 0x0F43:
+    case 0x0D33:
+    case 0x0922:
+    case 0x0B23:
+        transferência(c, r, função);
+        break;
+    default:
+        break; // records that draw nothing we keep, or that we do not know
+    }
+    if (r.ruim)
+        c.falha();
+    return true;
+}
+
+} // namespace
+
+bool tocaWmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem, int modoMapa, int picw,
+             int pich) {
+    const char* início = reinterpret_cast<const char*>(dados);
+    const char* fim = início + tamanho;
+    U_WMRPLACEABLE posicionável{};
+    U_WMRHEADER cabeçalho{};
+    const int usados = wmfheader_get(início, fim, &posicionável, &cabeçalho);
+    if (usados <= 0 || std::size_t(usados) > tamanho)
+        return false;
+    const char* registros = início + usados;
+    const Geometria g = lêGeometria(registros, fim);
+
+    // The rectangle that fills the picture, in the units of the first viewport.
+    QRectF janela, vista;
+    int modo = modoMapa >= 1 && modoMapa <= 8 ? modoMapa : MM_ANISOTROPIC;
+    const bool temPosicionável = posicionável.Key == 0x9AC6CDD7u;
+    if (temPosicionável) {
+        const U_RECT16 r = posicionável.Dst;
+        janela = QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom));
+        modo = MM_ANISOTROPIC;
+    } else if (g.janela) {
+        janela = QRectF(g.janelaOrigem, QSizeF(g.janelaExtensão.x(), g.janelaExtensão.y()));
+    } else {
+        janela = QRectF(0, 0, picw, modo >= 2 && modo <= 6 ? -pich : pich);
+    }
+    if (g.modo)
+        modo = g.modo;
+    vista =
+        g.vista ? QRectF(g.vistaOrigem, QSizeF(g.vistaExtensão.x(), g.vistaExtensão.y())) : janela;
+    QRectF referência = vista;
+    if (modo >= 1 && modo <= 6)
+        referência = QRectF(janela.x(), modo == 1 ? janela.y() : -janela.y(), janela.width(),
+                            modo == 1 ? janela.height() : -janela.height());
+    Contexto c(imagem, referência);
+    c.e.modoMapa = modo;
+    c.e.janelaOrigem = janela.topLeft();
+    c.e.janelaExtensão = QPointF(janela.width(), janela.height());
+    c.e.vistaOrigem = vista.topLeft();
+    c.e.vistaExtensão = QPointF(vista.width(), vista.height());
+    c.objetos.resize(std::min<std::size_t>(cabeçalho.nObjects, objetosMáximos));
+
+    for (const char* p = registros; !c.falhou;) {
+        // A record cut short, of size zero or running past the end: the picture is damaged.
+        const std::size_t n = p < fim ? U_WMRRECSAFE_get(p, fim) : 0;
+        if (n < 6 || !c.registro())
+            return false;
+        Registro r{reinterpret_cast<const std::uint8_t*>(p), n / 2 - 3};
+        if (!toca(c, r, lê16(r.p + 4)))
+            return !c.falhou;
+        p += n;
+    }
+    return false;
+}
+
+} // namespace vb::rtf::mf

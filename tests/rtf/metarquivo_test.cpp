@@ -1,0 +1,334 @@
+// The metafile player: each family of records checked by the pixels it draws, and damaged
+// metafiles given up (a null image, shown by the document as a framed box) in a moment.
+
+#include "metarquivo.h"
+#include "metarquivo_contexto.h"
+#include "metarquivos.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+
+using namespace vb::rtf;
+using teste::Bytes;
+using teste::Emf;
+using teste::Wmf;
+
+namespace {
+
+// WMF pictures: window 0..2000 x 0..1000 onto 200 x 100 pixels (10 units a pixel).
+Wmf Janela() {
+    Wmf w;
+    w.r(0x020B, {0, 0}).r(0x020C, {1000, 2000});
+    return w;
+}
+
+QImage Desenha(const Bytes& b, TipoMetarquivo tipo = TipoMetarquivo::Wmf) {
+    return desenharMetarquivo(b.data(), b.size(), tipo, 8, 200, 100, 0, 0);
+}
+
+const std::vector<unsigned> vermelho = {0, 0x00FF, 0, 0};  // solid brush, red
+const std::vector<unsigned> semCaneta = {5, 0, 0, 0, 0};   // PS_NULL
+const std::vector<unsigned> canetaPreta = {0, 0, 0, 0, 0}; // solid, 1 pixel, black
+const std::vector<unsigned> tudo = {1000, 2000, 0, 0};     // bottom, right, top, left
+
+// A red brush and no pen selected, then the records given.
+Wmf Pintado(const std::function<void(Wmf&)>& registros) {
+    Wmf w = Janela();
+    w.r(0x02FC, vermelho).r(0x02FA, semCaneta).r(0x012D, {0}).r(0x012D, {1});
+    registros(w);
+    return w;
+}
+
+struct Ponto {
+    int x, y;
+    QColor cor;
+};
+
+TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
+    const QColor branco(255, 255, 255), preto(0, 0, 0), red(255, 0, 0), verde(0, 255, 0),
+        azul(0, 0, 255);
+    // A 2 x 2 bitmap of palette indices 1 2 / 3 1 (top row first), "0 colours used".
+    const std::vector<std::uint32_t> paleta = {0, 0xFF0000, 0x00FF00, 0x0000FF};
+    const Bytes dib4 = teste::dib(2, 2, 4, paleta, {1, 2, 3, 1});
+    const Bytes dib8 = teste::dib(2, 2, 8, paleta, {1, 2, 3, 1});
+    // The same in runs: the bottom line (two of 3), then the top line (1, 2).
+    auto rle = [&](int bits, const Bytes& corridas) {
+        Bytes d = teste::dib(2, 2, bits, paleta, {0, 0, 0, 0});
+        d.resize(d.size() - 8); // both lines: 4 bytes each
+        d[16] = bits == 8 ? 1 : 2;
+        d.insert(d.end(), corridas.begin(), corridas.end());
+        return d;
+    };
+    const Bytes rle8 = rle(8, {2, 3, 0, 0, 1, 1, 1, 2, 0, 1});
+    const Bytes rle4 = rle(4, {2, 0x33, 0, 0, 2, 0x12, 0, 1});
+    const std::vector<Ponto> quadrantes = {{50, 25, red}, {150, 25, verde}, {50, 75, azul}};
+    struct Caso {
+        const char* nome;
+        Bytes metarquivo;
+        std::vector<Ponto> pontos;
+        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+    };
+    const std::vector<Caso> casos = {
+        {"1-pixel line",
+         Janela()
+             .r(0x02FA, canetaPreta)
+             .r(0x012D, {0})
+             .r(0x0214, {500, 0})
+             .r(0x0213, {500, 2000})
+             .bytes(),
+         {{100, 50, preto}, {100, 48, branco}, {100, 52, branco}}},
+        {"filled ellipse",
+         Pintado([&](Wmf& w) { w.r(0x0418, tudo); }).bytes(),
+         {{100, 50, red}, {3, 3, branco}, {196, 96, branco}}},
+        {"pie of the upper half, counter-clockwise",
+         Pintado([](Wmf& w) {
+             w.r(0x081A, {500, 0, 500, 2000, 1000, 2000, 0, 0});
+         }).bytes(),
+         {{100, 25, red}, {100, 75, branco}}},
+        {"two overlapping squares, alternate then winding",
+         Pintado([](Wmf& w) {
+             w.r(0x0538, {2, 4, 4, 0, 0, 1200, 0, 1200, 1000, 0, 1000, 800, 0, 2000, 0, 2000, 1000,
+                          800, 1000});
+         }).bytes(),
+         {{50, 50, red}, {100, 50, branco}, {150, 50, red}}},
+        {"winding fill",
+         Pintado([](Wmf& w) {
+             w.r(0x0106, {2});
+             w.r(0x0538, {2, 4, 4, 0, 0, 1200, 0, 1200, 1000, 0, 1000, 800, 0, 2000, 0, 2000, 1000,
+                          800, 1000});
+         }).bytes(),
+         {{100, 50, red}}},
+        {"clip rectangle holds",
+         Pintado([](Wmf& w) {
+             w.r(0x0416, {1000, 1000, 0, 0}).r(0x041B, tudo);
+         }).bytes(),
+         {{50, 50, red}, {150, 50, branco}}},
+        {"excluded rectangle",
+         Pintado([](Wmf& w) {
+             w.r(0x0415, {1000, 1000, 0, 0}).r(0x041B, tudo);
+         }).bytes(),
+         {{50, 50, branco}, {150, 50, red}}},
+        {"restored state drops the red brush",
+         Janela()
+             .r(0x001E, {})
+             .r(0x02FC, vermelho)
+             .r(0x012D, {0})
+             .r(0x0127, {0xFFFF})
+             .r(0x041B, tudo)
+             .bytes(),
+         {{100, 50, branco}}},
+        {"XOR pen",
+         Pintado([](Wmf& w) { w.r(0x0104, {7}).r(0x041B, tudo); }).bytes(),
+         {{100, 50, QColor(0, 255, 255)}}},
+        {"hatched brush on an opaque background",
+         Janela()
+             .r(0x0201, {0x00FF, 0})
+             .r(0x02FC, {2, 0, 0, 0})
+             .r(0x012D, {0})
+             .r(0x041B, tudo)
+             .bytes(),
+         {{100, 50, red}}},
+        {"4-bit bitmap, 0 colours used",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 2, 2, 0, 0, 1000, 2000, 0, 0}, dib4).bytes(),
+         quadrantes},
+        {"8-bit bitmap, 0 colours used",
+         Janela().rb(0x0B41, {0x0020, 0xCC, 2, 2, 0, 0, 1000, 2000, 0, 0}, dib8).bytes(),
+         quadrantes},
+        {"RLE8 bitmap",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 2, 2, 0, 0, 1000, 2000, 0, 0}, rle8).bytes(),
+         quadrantes},
+        {"RLE4 bitmap",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 2, 2, 0, 0, 1000, 2000, 0, 0}, rle4).bytes(),
+         quadrantes},
+        {"placeable header",
+         [] {
+             Wmf w;
+             w.r(0x02FC, vermelho).r(0x012D, {0}).r(0x041B, {500, 1000, 0, 0});
+             const int caixa[] = {0, 0, 2000, 1000};
+             return w.bytes(16, true, caixa);
+         }(),
+         {{25, 25, red}, {150, 75, branco}}},
+        {"EMF rectangle under a world transform",
+         Emf()
+             .r(39, {1, 0, 0x0000FF, 0})
+             .r(37, {1})
+             .r(35, {0x40000000, 0, 0, 0x40000000, 0, 0}) // scale 2
+             .r(43, {0, 0, 50, 25})
+             .bytes(200, 100),
+         {{90, 40, red}, {120, 70, branco}},
+         TipoMetarquivo::Emf},
+        {"unknown records passed over",
+         Pintado([](Wmf& w) {
+             w.r(0x0A99, {1, 2, 3, 4}).r(0x041B, tudo);
+         }).bytes(),
+         {{100, 50, red}}},
+        {"EMF unknown records passed over",
+         Emf()
+             .r(39, {1, 0, 0x0000FF, 0})
+             .r(37, {1})
+             .r(200, {1, 2})
+             .r(102, {0})
+             .r(43, {0, 0, 200, 100})
+             .bytes(200, 100),
+         {{100, 50, red}},
+         TipoMetarquivo::Emf},
+        {"EMF path filled",
+         Emf()
+             .r(39, {1, 0, 0xFF0000, 0})
+             .r(37, {1})
+             .r(59, {})
+             .r(27, {0, 0})
+             .r(54, {100, 0})
+             .r(54, {100, 100})
+             .r(60, {})
+             .r(62, {0, 0, 0, 0})
+             .bytes(200, 100),
+         {{90, 20, azul}, {20, 90, branco}},
+         TipoMetarquivo::Emf},
+        {"EMF stretched 8-bit bitmap",
+         Emf()
+             .r(81,
+                {0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 80, 40 + 1024, 80 + 40 + 1024,
+                 std::uint32_t(dib8.size() - 40 - 1024), 0, 0xCC0020, 200, 100},
+                dib8)
+             .bytes(200, 100),
+         quadrantes, TipoMetarquivo::Emf},
+    };
+    for (const Caso& c : casos) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const QImage img = Desenha(c.metarquivo, c.tipo);
+        std::fflush(stdout);
+        // A quiet player: nothing on the console.
+        EXPECT_EQ(testing::internal::GetCapturedStderr() + testing::internal::GetCapturedStdout(),
+                  "")
+            << c.nome;
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        for (const Ponto& p : c.pontos)
+            EXPECT_EQ(img.pixelColor(p.x, p.y), p.cor) << c.nome << " at " << p.x << "," << p.y;
+    }
+}
+
+// The box of the dark pixels.
+QRect Tinta(const QImage& img) {
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qGray(img.pixel(x, y)) < 128)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+TEST(Metarquivo, TextoNaFonteENoLugar) {
+    // A 30-pixel font; text at (1000, 500), aligned as asked.
+    auto texto = [](const std::string& s, unsigned alinhamento, int conjunto = 0) {
+        Wmf w = Janela();
+        w.r(0x02FB, teste::fonteWmf(-300, "DejaVu Sans", 400, conjunto)).r(0x012D, {0});
+        w.r(0x012E, {alinhamento}).r(0x0102, {1}).textOut(1000, 500, s);
+        return Tinta(Desenha(w.bytes()));
+    };
+    const QRect topo = texto("C", 0), base = texto("C", 24), direita = texto("C", 2);
+    ASSERT_FALSE(topo.isEmpty());
+    EXPECT_GE(topo.left(), 100);
+    EXPECT_LE(topo.left(), 104);
+    EXPECT_GE(topo.top(), 50);
+    EXPECT_LE(topo.bottom(), 50 + 30);
+    EXPECT_GT(topo.height(), 15); // the height asked for, not stretched with the window
+    EXPECT_LE(base.bottom(), 51); // on the baseline
+    EXPECT_LE(direita.right(), 100);
+    // The accented capital (Windows-1252 byte 0xC7) is drawn, and above the plain one.
+    const QRect cedilha = texto("\xC7", 0);
+    EXPECT_NE(cedilha, topo);
+    EXPECT_GT(cedilha.bottom(), topo.bottom());
+    // A Cyrillic font's byte is its own letter: 0xC4 is Д there, Ä in Windows-1252.
+    EXPECT_NE(texto("\xC4", 0, 204), texto("\xC4", 0));
+}
+
+TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
+    QImage img(4, 4, QImage::Format_RGB32);
+    mf::Contexto c(img, QRectF(0, 0, 4, 4));
+    const std::uint8_t bytes[] = {0xC7, 0xE3, 0x80, 0xC4};
+    const struct {
+        int conjunto;
+        const char16_t* texto;
+    } casos[] = {{0, u"Çã€Ä"}, {1, u"Çã€Ä"}, {204, u"Зг\u0402Д"}, {161, u"Ηγ€Δ"}};
+    for (const auto& k : casos) {
+        c.e.fonte.conjunto = k.conjunto;
+        EXPECT_EQ(c.decodifica(bytes), QString::fromUtf16(k.texto)) << k.conjunto;
+    }
+}
+
+TEST(Metarquivo, DanificadosDãoImagemNula) {
+    const Bytes bom = Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes();
+    const Bytes dib8 = teste::dib(64, 64, 8, {0xFF0000}, std::vector<std::uint32_t>(64 * 64, 0));
+    const Bytes dibCurto(dib8.begin(), dib8.begin() + 1100); // header, colours, a few lines
+    const Bytes emfBom = Emf().r(43, {0, 0, 50, 25}).bytes(200, 100);
+    struct Caso {
+        const char* nome;
+        Bytes metarquivo;
+        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+    };
+    std::vector<Caso> casos = {
+        {"cut short", Bytes(bom.begin(), bom.end() - 10)},
+        {"no end record", Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes(16, false)},
+        {"record of size 0", Janela().r(0x041B, tudo, 0).bytes()},
+        {"pen 0x4000 units wide",
+         Janela().r(0x02FA, {0, 0x4000, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
+        {"pen 0xFFFF units wide",
+         Janela().r(0x02FA, {0, 0xFFFF, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
+        {"font 0x7FFF units high",
+         Janela().r(0x02FB, teste::fonteWmf(0x7FFF, "Arial")).r(0x012D, {0})
+             .textOut(0, 0, "abc").bytes()},
+        {"zero window", [] {
+             Wmf w;
+             return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
+         }()},
+        {"window made zero", Janela().r(0x020C, {0, 0}).r(0x041B, tudo).bytes()},
+        {"huge scale", Janela().r(0x020C, {1, 1}).r(0x041B, {30000, 30000, 0, 0}).bytes()},
+        {"object index out of range", Janela().r(0x012D, {5000}).bytes()},
+        {"bitmap longer than its record",
+         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 64, 64, 0, 0, 1000, 2000, 0, 0}, dibCurto).bytes()},
+        {"14-word DIBSTRETCHBLT copying a missing bitmap",
+         Janela().r(0x0B41, {0x0020, 0xCC, 10, 10, 0, 0, 0, 1000, 2000, 0, 0}).bytes()},
+        {"polygon longer than its record", Janela().r(0x0324, {30000, 0, 0, 100, 100}).bytes()},
+        {"text longer than its record", Janela().r(0x0521, {0x7FFF, 0x4141, 10, 10}).bytes()},
+        {"EMF cut short", Bytes(emfBom.begin(), emfBom.end() - 8), TipoMetarquivo::Emf},
+        {"EMF record of size 6",
+         [&] {
+             Bytes b = emfBom;
+             b[88 + 4] = 6;
+             return b;
+         }(),
+         TipoMetarquivo::Emf},
+        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100),
+         TipoMetarquivo::Emf},
+        {"EMF no header", Bytes(emfBom.begin() + 88, emfBom.end()), TipoMetarquivo::Emf},
+    };
+    // Thousands of filled rectangles, each the whole picture: past the drawing budget.
+    Wmf muitos = Pintado([](Wmf&) {});
+    for (int i = 0; i < 30000; ++i)
+        muitos.r(0x041B, tudo);
+    casos.push_back({"drawing budget", muitos.bytes()});
+    // And thousands of long lines of small letters.
+    Wmf letras = Janela();
+    letras.r(0x02FB, teste::fonteWmf(-10, "DejaVu Sans")).r(0x012D, {0});
+    for (int i = 0; i < 2000; ++i)
+        letras.textOut(0, 500, std::string(2000, 'a'));
+    casos.push_back({"letters over the budget", letras.bytes()});
+
+    ASSERT_FALSE(Desenha(bom).isNull());
+    ASSERT_FALSE(Desenha(emfBom, TipoMetarquivo::Emf).isNull());
+    for (const Caso& c : casos) {
+        const std::clock_t antes = std::clock();
+        EXPECT_TRUE(Desenha(c.metarquivo, c.tipo).isNull()) << c.nome;
+        EXPECT_LT(double(std::clock() - antes) / CLOCKS_PER_SEC, 0.5) << c.nome;
+    }
+}
+
+} // namespace
