@@ -157,8 +157,12 @@ QImage desenhaImagem(const Imagem& imagem) {
     // Sizes from damaged documents stay within reason (about 16 megabytes of pixels).
     constexpr double áreaMáxima = 4096.0 * 1024;
     double área = double(tamanho.width()) * tamanho.height();
-    if (área > áreaMáxima)
-        tamanho = (QSizeF(tamanho) * std::sqrt(áreaMáxima / área)).toSize().expandedTo(QSize(1, 1));
+    if (área > áreaMáxima) {
+        // Rounded down, so that the smaller size never rounds back over the bound.
+        const double f = std::sqrt(áreaMáxima / área);
+        tamanho =
+            QSize(int(tamanho.width() * f), int(tamanho.height() * f)).expandedTo(QSize(1, 1));
+    }
     if (img.isNull())
         return caixaVazia(tamanho);
     if (img.size() != tamanho)

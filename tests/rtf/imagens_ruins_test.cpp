@@ -185,6 +185,18 @@ TEST_F(ImagensRuins, BitmapComMedidasAbsurdas) {
     EXPECT_EQ(v[1].size(), QSize(4, 4));
 }
 
+TEST_F(ImagensRuins, TamanhoPedidoGrandeDemaisFicaNoLimite) {
+    // Sizes asked for by the text beyond the bound of 4096 x 1024 pixels are shrunk to it, never
+    // rounded back over it (1911 x 2195 pixels came out one pixel too wide).
+    const std::string png = teste::hex(teste::bytesDaImagem(teste::imagemDeTeste(20, 10), "PNG"));
+    for (const char* meta : {"\\picwgoal28665\\pichgoal32925", "\\picwgoal900000\\pichgoal15"}) {
+        const std::vector<QImage> v =
+            Imagens(std::string("{\\rtf1 {\\pict\\pngblip") + meta + " " + png + "}}");
+        ASSERT_EQ(v.size(), 1u) << meta;
+        EXPECT_LE(qint64(v[0].width()) * v[0].height(), 4096 * 1024) << meta;
+    }
+}
+
 TEST_F(ImagensRuins, MetarquivoComRegistrosRuins) {
     const std::vector<std::vector<std::uint8_t>> casos = {
         // A record whose size runs far past the end, and one of size zero.
