@@ -491,7 +491,8 @@ class Leitor {
 
     void lê(std::string_view rtf) {
         Tokenizador tk(rtf);
-        for (Token t = tk.próximo(); t.tipo != TipoToken::Fim; t = tk.próximo())
+        // Bytes after the brace that closes the document's outer group are not part of it.
+        for (Token t = tk.próximo(); t.tipo != TipoToken::Fim && !terminou_; t = tk.próximo())
             trata(t);
         // End of file inside groups: close them, which keeps what they held.
         excesso_ = 0;
@@ -509,12 +510,15 @@ class Leitor {
         if (t.tipo == TipoToken::Abre || t.tipo == TipoToken::Fecha) {
             pulando_ = 0;
             asterisco_ = false;
+            inícioGrupo_ = t.tipo == TipoToken::Abre;
             if (t.tipo == TipoToken::Abre)
                 abreGrupo();
-            else
-                fechaGrupo();
+            else if (fechaGrupo() && pilha_.size() == 1)
+                terminou_ = true;
             return;
         }
+        bool início = inícioGrupo_;
+        inícioGrupo_ = false;
         // Characters that stand in for the last \uN are dropped; a control word counts as one.
         if (pulando_ > 0) {
             if (t.tipo != TipoToken::Texto) {
@@ -543,7 +547,12 @@ class Leitor {
                 imagem_.dados.insert(imagem_.dados.end(), t.dados.begin(), t.dados.end());
             break;
         case TipoToken::Símbolo:
-            símbolo(t.símbolo);
+            if (t.símbolo == '*') {
+                asterisco_ = true;
+                asteriscoNoInício_ = início;
+            } else {
+                símbolo(t.símbolo);
+            }
             break;
         case TipoToken::Palavra:
             palavra(t, asterisco);
@@ -561,25 +570,24 @@ class Leitor {
         pilha_.push_back(pilha_.back());
     }
 
-    void fechaGrupo() {
+    // Whether a group state was closed (not a brace past the depth limit or one too many).
+    bool fechaGrupo() {
         if (excesso_ > 0) {
             --excesso_;
-            return;
+            return false;
         }
         if (pilha_.size() <= 1)
-            return; // a closing brace too many
+            return false; // a closing brace too many
         if (imagemAberta_ && pilha_.size() - 1 == nívelImagem_)
             fechaImagem();
         if (atual().destino == Destino::Fontes)
             fechaFonte();
         pilha_.pop_back();
+        return true;
     }
 
     void símbolo(char c) {
         switch (c) {
-        case '*':
-            asterisco_ = true;
-            break;
         case '\\':
         case '{':
         case '}':
@@ -602,7 +610,9 @@ class Leitor {
     void palavra(const Token& t, bool asterisco) {
         const Chave* chave = procuraChave(t.dados);
         if (asterisco && (!chave || !éDestino(chave->ação))) {
-            atual().destino = Destino::Ignorar; // {\*\unknown ...}: skipped whole
+            // {\*\unknown ...} is skipped whole; a \* later in a group marks only its word.
+            if (asteriscoNoInício_)
+                atual().destino = Destino::Ignorar;
             return;
         }
         if (!chave)
@@ -1002,6 +1012,9 @@ class Leitor {
     std::size_t excesso_ = 0; // groups opened beyond the depth limit
     int pulando_ = 0;         // characters still to drop after \uN
     bool asterisco_ = false;
+    bool asteriscoNoInício_ = false; // the \* was the first thing in its group
+    bool inícioGrupo_ = false;       // nothing read yet in the group just opened
+    bool terminou_ = false;          // the outer group is closed
     int página_ = 1252;
     int deff_ = 0;
     bool conteúdo_ = false; // something shown since the last paragraph end

@@ -144,6 +144,19 @@ TEST(Leitor, DestinosOcultosEMostrados) {
     EXPECT_EQ(g.plano(), "mostrada •\titem|1.\tdois|ligação|");
 }
 
+TEST(Leitor, AsteriscoNoMeioDoGrupoMarcaSóAPalavraSeguinte) {
+    const std::pair<const char*, const char*> casos[] = {
+        {R"({\rtf1 a{\*\desconhecida b}c})", "ac|"},
+        {R"({\rtf1 a{\b\*\desconhecida b}c})", "abc|"},
+        {R"({\rtf1 \pard\*\desconhecida um paragrafo inteiro\par fim})",
+         "um paragrafo inteiro|fim|"},
+        {R"({\rtf1 a{\b\*\desconhecida{\*\outra x}b}c})", "abc|"},
+        {R"({\rtf1 a{ \*\desconhecida b}c})", "a bc|"},
+    };
+    for (auto [rtf, esperado] : casos)
+        EXPECT_EQ(lê(rtf).plano(), esperado) << rtf;
+}
+
 TEST(Leitor, ParágrafoDuraAtéPard) {
     auto g = lê(R"({\rtf1\pard\qr\li720\ri360\fi-180\sb120\sa240\sl-300 um\par dois\par
 {\qc tres\par}quatro\par\pard cinco\par\qj\sl360\slmult1 seis\par})");
@@ -210,7 +223,7 @@ TEST(Leitor, FormaPreferidaDaImagemEObjetos) {
 }
 
 TEST(Leitor, EntradaMalFormadaGuardaOQueFoiLido) {
-    EXPECT_EQ(lê(R"({\rtf1 a}}}b{c)").plano(), "abc|");
+    EXPECT_EQ(lê(R"({\rtf1 a{}}}b{c)").plano(), "a|"); // nothing after the outer group
     EXPECT_EQ(lê(R"({\rtf1 {\b texto sem fim)").plano(), "texto sem fim|");
     EXPECT_EQ(lê(R"({\rtf1 x\'zzy\'4)").plano(), "xzzy4|");
     EXPECT_EQ(lê(R"({\rtf1 a{\pict\pngblip 8g9 5)").plano(), "a[img]|");
