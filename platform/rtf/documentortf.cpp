@@ -34,7 +34,16 @@ QTextCharFormat formatoCaractere(const Estilo& e) {
     f.setFontPointSize(e.pontos);
     f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(e.itálico);
-    f.setFontUnderline(e.sublinhado);
+    static constexpr QTextCharFormat::UnderlineStyle sublinhados[] = {
+        QTextCharFormat::NoUnderline,   QTextCharFormat::SingleUnderline,
+        QTextCharFormat::DashUnderline, QTextCharFormat::DotLine,
+        QTextCharFormat::DashDotLine,   QTextCharFormat::DashDotDotLine,
+        QTextCharFormat::WaveUnderline};
+    f.setUnderlineStyle(sublinhados[std::size_t(e.sublinhado)]);
+    f.setFontStrikeOut(e.riscado);
+    if (e.posição != Posição::Normal)
+        f.setVerticalAlignment(e.posição == Posição::Sobrescrito ? QTextCharFormat::AlignSuperScript
+                                                                 : QTextCharFormat::AlignSubScript);
     if (e.temCor)
         f.setForeground(QColor(e.cor.r, e.cor.g, e.cor.b));
     if (e.temFundo)

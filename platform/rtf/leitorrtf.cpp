@@ -197,6 +197,10 @@ enum class Ação : std::uint8_t {
     I,
     Ul,
     UlNenhum,
+    Strike,
+    Super,
+    Sub,
+    NoSuperSub,
     V,
     F,
     Fs,
@@ -228,8 +232,12 @@ bool éDestino(Ação a) {
 struct Chave {
     std::string_view nome;
     Ação ação;
-    char16_t caractere = 0;
+    char16_t valor = 0; // the character of Ação::Caractere, the Sublinhado of Ação::Ul
 };
+
+constexpr char16_t operator+(Sublinhado s) {
+    return char16_t(s);
+}
 
 // Sorted by name: looked up by binary search.
 constexpr Chave chaves[] = {
@@ -296,6 +304,7 @@ constexpr Chave chaves[] = {
     {"nestcell", Ação::Célula},
     {"nestrow", Ação::Par},
     {"nonshppict", Ação::Ignorar},
+    {"nosupersub", Ação::NoSuperSub},
     {"objclass", Ação::Ignorar},
     {"objdata", Ação::Ignorar},
     {"object", Ação::Mostrar},
@@ -335,21 +344,35 @@ constexpr Chave chaves[] = {
     {"shppict", Ação::Mostrar},
     {"sl", Ação::Sl},
     {"slmult", Ação::Slmult},
+    {"strike", Ação::Strike},
+    {"striked", Ação::Strike},
     {"stylesheet", Ação::Ignorar},
+    {"sub", Ação::Sub},
+    {"super", Ação::Super},
     {"tab", Ação::Tab},
     {"tc", Ação::Ignorar},
     {"template", Ação::Ignorar},
     {"themedata", Ação::Ignorar},
     {"u", Ação::U},
     {"uc", Ação::Uc},
-    {"ul", Ação::Ul},
-    {"uld", Ação::Ul},
-    {"uldash", Ação::Ul},
-    {"uldb", Ação::Ul},
+    {"ul", Ação::Ul, +Sublinhado::Simples},
+    {"uld", Ação::Ul, +Sublinhado::Pontilhado},
+    {"uldash", Ação::Ul, +Sublinhado::Tracejado},
+    {"uldashd", Ação::Ul, +Sublinhado::TraçoPonto},
+    {"uldashdd", Ação::Ul, +Sublinhado::TraçoPontoPonto},
+    {"uldb", Ação::Ul, +Sublinhado::Simples},
+    {"ulhwave", Ação::Ul, +Sublinhado::Ondulado},
+    {"ulldash", Ação::Ul, +Sublinhado::Tracejado},
     {"ulnone", Ação::UlNenhum},
-    {"ulth", Ação::Ul},
-    {"ulw", Ação::Ul},
-    {"ulwave", Ação::Ul},
+    {"ulth", Ação::Ul, +Sublinhado::Simples},
+    {"ulthd", Ação::Ul, +Sublinhado::Pontilhado},
+    {"ulthdash", Ação::Ul, +Sublinhado::Tracejado},
+    {"ulthdashd", Ação::Ul, +Sublinhado::TraçoPonto},
+    {"ulthdashdd", Ação::Ul, +Sublinhado::TraçoPontoPonto},
+    {"ulthldash", Ação::Ul, +Sublinhado::Tracejado},
+    {"ululdbwave", Ação::Ul, +Sublinhado::Ondulado},
+    {"ulw", Ação::Ul, +Sublinhado::Simples},
+    {"ulwave", Ação::Ul, +Sublinhado::Ondulado},
     {"v", Ação::V},
     {"wbitmap", Ação::Wbitmap},
     {"wmetafile", Ação::Wmetafile},
@@ -460,7 +483,9 @@ struct FormatoCaractere {
     int meiosPontos = 24;
     bool negrito = false;
     bool itálico = false;
-    bool sublinhado = false;
+    Sublinhado sublinhado = Sublinhado::Nenhum;
+    bool riscado = false;
+    Posição posição = Posição::Normal;
     bool oculto = false;
     int cor = -1;   // index into the colour table
     int fundo = -1; // index into the colour table
@@ -725,7 +750,7 @@ class Leitor {
             unidade(u'\t');
             break;
         case Ação::Caractere:
-            unidade(chave.caractere);
+            unidade(chave.valor);
             break;
         case Ação::Pard:
             e.par = FormatoParágrafo{};
@@ -773,10 +798,22 @@ class Leitor {
             e.car.itálico = liga;
             break;
         case Ação::Ul:
-            e.car.sublinhado = liga;
+            e.car.sublinhado = liga ? Sublinhado(chave.valor) : Sublinhado::Nenhum;
             break;
         case Ação::UlNenhum:
-            e.car.sublinhado = false;
+            e.car.sublinhado = Sublinhado::Nenhum;
+            break;
+        case Ação::Strike:
+            e.car.riscado = liga;
+            break;
+        case Ação::Super:
+        case Ação::Sub:
+            e.car.posição = !liga                       ? Posição::Normal
+                            : chave.ação == Ação::Super ? Posição::Sobrescrito
+                                                        : Posição::Subscrito;
+            break;
+        case Ação::NoSuperSub:
+            e.car.posição = Posição::Normal;
             break;
         case Ação::V:
             e.car.oculto = liga;
@@ -967,6 +1004,8 @@ class Leitor {
         e.negrito = c.negrito;
         e.itálico = c.itálico;
         e.sublinhado = c.sublinhado;
+        e.riscado = c.riscado;
+        e.posição = c.posição;
         auto procura = [this](int i, bool& tem, Cor& cor) {
             if (i >= 0 && std::size_t(i) < cores_.size() && !cores_[std::size_t(i)].automática) {
                 tem = true;

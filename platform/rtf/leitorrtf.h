@@ -55,13 +55,28 @@ struct Cor {
     bool operator==(const Cor&) const = default;
 };
 
+// Underline kinds, the nearest of each RTF underline among those a text format can draw.
+enum class Sublinhado : std::uint8_t {
+    Nenhum,
+    Simples, // also words only, double and thick
+    Tracejado,
+    Pontilhado,
+    TraçoPonto,
+    TraçoPontoPonto,
+    Ondulado,
+};
+
+enum class Posição : std::uint8_t { Normal, Sobrescrito, Subscrito };
+
 // Character format of a text run, with the font and colours already looked up in their tables.
 struct Estilo {
     std::u16string_view família; // empty when the document names no font
     double pontos = 12;
     bool negrito = false;
     bool itálico = false;
-    bool sublinhado = false;
+    Sublinhado sublinhado = Sublinhado::Nenhum;
+    bool riscado = false;
+    Posição posição = Posição::Normal;
     bool temCor = false;
     Cor cor;
     bool temFundo = false;

@@ -77,6 +77,24 @@ TEST_F(Documento, FormatosDeParágrafoEDeCaractere) {
     EXPECT_EQ(b.next().text(), "fim");
 }
 
+TEST_F(Documento, SobrescritoRiscadoEEstiloDoSublinhado) {
+    carrega(R"({\rtf1 m{\super 2}{\sub 3}{\strike r}{\uld p}{\ulwave o}{\uldb d}})");
+    EXPECT_EQ(doc.toPlainText(), "m23rpod");
+    std::vector<QTextCharFormat> f;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it)
+        f.push_back(it.fragment().charFormat());
+    ASSERT_EQ(f.size(), 7u);
+    EXPECT_EQ(f[0].verticalAlignment(), QTextCharFormat::AlignNormal);
+    EXPECT_EQ(f[1].verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(f[2].verticalAlignment(), QTextCharFormat::AlignSubScript);
+    EXPECT_TRUE(f[3].fontStrikeOut());
+    EXPECT_FALSE(f[4].fontStrikeOut());
+    EXPECT_EQ(f[4].underlineStyle(), QTextCharFormat::DotLine);
+    EXPECT_EQ(f[5].underlineStyle(), QTextCharFormat::WaveUnderline);
+    EXPECT_TRUE(f[6].fontUnderline());
+    EXPECT_EQ(f[0].underlineStyle(), QTextCharFormat::NoUnderline);
+}
+
 TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
     carrega(R"({\rtf1\ansi\ansicpg1252 exem\-plo Pg {\lang1033\cf1 12}\line x\par})");
     EXPECT_EQ(doc.toRawText(), QString::fromUtf8("exemplo Pg 12\u2028x"));

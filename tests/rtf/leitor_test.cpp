@@ -102,9 +102,45 @@ TEST(Leitor, CoresSublinhadoEOculto) {
     EXPECT_EQ(t[0]->estilo.cor, (Cor{255, 0, 0}));
     EXPECT_TRUE(t[0]->estilo.temFundo);
     EXPECT_EQ(t[0]->estilo.fundo, (Cor{0, 0, 128}));
-    EXPECT_TRUE(t[0]->estilo.sublinhado);
+    EXPECT_EQ(t[0]->estilo.sublinhado, Sublinhado::Simples);
     EXPECT_FALSE(t[1]->estilo.temCor); // entry 0 is the automatic colour
-    EXPECT_FALSE(t[2]->estilo.sublinhado);
+    EXPECT_EQ(t[2]->estilo.sublinhado, Sublinhado::Nenhum);
+}
+
+TEST(Leitor, SobrescritoSubscritoRiscadoESublinhados) {
+    auto g = lê(R"({\rtf1 m{\super 2} H{\sub 2}O{\super a\nosupersub b\sub c\sub0 d}
+{\strike e\strike0 f}{\striked1 g}{\ul h\ul0 i}{\ulw j\ulnone k}{\uldb l}{\ulth m}
+{\uld n}{\uldash o}{\uldashd p}{\uldashdd q}{\ulwave r}{\ulhwave s}{\uld t\uld0 u}})");
+    EXPECT_EQ(g.plano(), "m2 H2Oabcdefghijklmnopqrstu|");
+    using P = Posição;
+    using S = Sublinhado;
+    const struct {
+        const char* texto;
+        P posição;
+        bool riscado;
+        S sublinhado;
+    } casos[] = {
+        {"m", P::Normal, false, S::Nenhum},          {"2", P::Sobrescrito, false, S::Nenhum},
+        {" H", P::Normal, false, S::Nenhum},         {"2", P::Subscrito, false, S::Nenhum},
+        {"O", P::Normal, false, S::Nenhum},          {"a", P::Sobrescrito, false, S::Nenhum},
+        {"b", P::Normal, false, S::Nenhum},          {"c", P::Subscrito, false, S::Nenhum},
+        {"d", P::Normal, false, S::Nenhum},          {"e", P::Normal, true, S::Nenhum},
+        {"f", P::Normal, false, S::Nenhum},          {"g", P::Normal, true, S::Nenhum},
+        {"h", P::Normal, false, S::Simples},         {"i", P::Normal, false, S::Nenhum},
+        {"j", P::Normal, false, S::Simples},         {"k", P::Normal, false, S::Nenhum},
+        {"lm", P::Normal, false, S::Simples},        {"n", P::Normal, false, S::Pontilhado},
+        {"o", P::Normal, false, S::Tracejado},       {"p", P::Normal, false, S::TraçoPonto},
+        {"q", P::Normal, false, S::TraçoPontoPonto}, {"rs", P::Normal, false, S::Ondulado},
+        {"t", P::Normal, false, S::Pontilhado},      {"u", P::Normal, false, S::Nenhum},
+    };
+    auto t = g.de(Evento::Texto);
+    ASSERT_EQ(t.size(), std::size(casos));
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i]->texto, casos[i].texto) << i;
+        EXPECT_EQ(t[i]->estilo.posição, casos[i].posição) << i;
+        EXPECT_EQ(t[i]->estilo.riscado, casos[i].riscado) << i;
+        EXPECT_EQ(t[i]->estilo.sublinhado, casos[i].sublinhado) << i;
+    }
 }
 
 TEST(Leitor, UnicodeComContagemDeSubstitutos) {
