@@ -4,6 +4,7 @@
 #include "leitorrtf.h"
 
 #include <QImage>
+#include <QStringDecoder>
 #include <QTextCursor>
 
 class QTextDocument;
@@ -22,11 +23,16 @@ class SaídaDocumento : public Saída {
 
   private:
     void abreBloco();
+    int decodificadorPágina_ = 0; // the code page decodificador_ was made for
+    QStringDecoder decodificador_;
     QTextDocument* documento_;
     QTextCursor cursor_;
     bool blocoPendente_ = false; // the next text goes into a new paragraph
     int imagens_ = 0;
 };
+
+// The name by which the codec layer knows a Windows code page; null when it has none.
+const char* nomeDaPágina(int página);
 
 // The picture as an image of the size it is shown at; a framed box of that size when it cannot be
 // drawn (an unknown kind, bad data, a metafile libwmf cannot play).

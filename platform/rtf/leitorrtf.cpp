@@ -438,6 +438,24 @@ int páginaDoConjunto(int conjunto) {
     }
 }
 
+// Code pages of two bytes to a character, where a byte of a Latin text means something else.
+bool multibyte(int página) {
+    switch (página) {
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 1361:
+    case 10001:
+    case 10002:
+    case 10003:
+    case 10008:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The bullets that lists take from the symbol fonts.
 std::u16string decodificaSímbolos(std::string_view bytes, bool wingdings) {
     std::u16string s;
@@ -969,11 +987,7 @@ class Leitor {
         if (bytes_.empty())
             return;
         const Fonte* f = fonte(formatoTrecho_.fonte);
-        int pg = 0;
-        if (f)
-            pg = f->página > 0 ? f->página : páginaDoConjunto(f->conjunto);
-        if (pg == 0)
-            pg = página_;
+        int pg = páginaDa(f);
         if (pg == páginaSímbolo)
             trecho_ += decodificaSímbolos(bytes_, f && f->nome.starts_with(u"Wingdings"));
         else
@@ -989,6 +1003,19 @@ class Leitor {
             saída_.texto(trecho_, estilo(formatoTrecho_));
         trecho_.clear();
         temTrecho_ = false;
+    }
+
+    // The code page of a font's bytes: its \cpg, else its character set. ANSI and fonts without
+    // a set take the document's page, but ANSI in a document of a Far East multi-byte page is
+    // Windows-1252: those documents give their Latin fonts the ANSI set.
+    int páginaDa(const Fonte* f) const {
+        if (f && f->página > 0)
+            return f->página;
+        if (int pg = f ? páginaDoConjunto(f->conjunto) : 0)
+            return pg;
+        if (f && f->conjunto == 0 && multibyte(página_))
+            return 1252;
+        return página_;
     }
 
     const Fonte* fonte(int número) const {
@@ -1024,9 +1051,14 @@ class Leitor {
         while (!nomeFonte_.empty() && nomeFonte_.back() == ' ')
             nomeFonte_.pop_back();
         std::size_t início = nomeFonte_.find_first_not_of(' ');
-        fonteAtual_.nome = decodifica1252(início == std::string::npos
-                                              ? std::string_view()
-                                              : std::string_view(nomeFonte_).substr(início));
+        std::string_view nome = início == std::string::npos
+                                    ? std::string_view()
+                                    : std::string_view(nomeFonte_).substr(início);
+        // The name is written in the font's own character set (a Japanese font's name in
+        // Shift-JIS); a symbol font's name is plain ASCII.
+        int pg = páginaDa(&fonteAtual_);
+        fonteAtual_.nome =
+            pg == páginaSímbolo || pg == 1252 ? decodifica1252(nome) : saída_.decodifica(pg, nome);
         fontes_.emplace(númeroFonte_, std::move(fonteAtual_));
         fonteAtual_ = Fonte{};
         nomeFonte_.clear();

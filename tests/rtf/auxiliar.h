@@ -30,6 +30,12 @@ struct Evento {
 class Gravador : public vb::rtf::Saída {
   public:
     std::vector<Evento> eventos;
+    std::vector<std::pair<int, std::string>> decodificados; // code page and bytes, in order
+
+    std::u16string decodifica(int página, std::string_view bytes) override {
+        decodificados.emplace_back(página, bytes);
+        return Saída::decodifica(página, bytes);
+    }
 
     void texto(std::u16string_view t, const vb::rtf::Estilo& e) override {
         eventos.push_back({Evento::Texto, utf8(t), utf8(e.família), limpa(e), {}, {}});

@@ -106,6 +106,58 @@ TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
     EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("•▪➢"));
 }
 
+TEST_F(Documento, FontesLatinasEJaponesasNoMesmoDocumento) {
+    carrega(R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fnil\fcharset128 \'82\'6c\'82\'72 Mincho;}
+{\f1\fswiss\fcharset0 Arial;}}\'82\'a0\f1 caf\'e9\f0\'82\'a2})");
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("あcaféい"));
+    auto it = doc.begin().begin();
+    EXPECT_TRUE(it.fragment().charFormat().fontFamilies().toStringList().contains(
+        QString::fromUtf8("ＭＳ Mincho")));
+}
+
+TEST(PáginasDeCódigo, NomesQueOCodecConhece) {
+    QTextDocument doc;
+    SaídaDocumento saída(&doc);
+    const struct {
+        int página;
+        const char* bytes;
+        const char* texto;
+    } casos[] = {
+        {1252, "\x80\x81", "€\u0081"},
+        {1250, "\xe8", "č"},
+        {1251, "\xcf", "П"},
+        {1253, "\xe1", "α"},
+        {1254, "\xfd", "ı"},
+        {1255, "\xf9", "ש"},
+        {1256, "\xc7", "ا"},
+        {1257, "\xe8", "č"},
+        {1258, "\xf5", "ơ"},
+        {874, "\xa1", "ก"},
+        {437, "\x82\xd0", "é╨"},
+        {850, "\x82\xd0", "éð"},
+        {866, "\x8f", "П"},
+        {932, "\x82\xa0", "あ"},
+        {936, "\xc4\xe3", "你"},
+        {949, "\xc7\xd1", "한"},
+        {950, "\xa4\xa4", "中"},
+        {10000, "\x8e", "é"},
+        {10001, "\x82\xa0", "あ"},
+        {10007, "\x80", "А"},
+        {10029, "\x87", "á"},
+        {20127, "A", "A"},
+        {28591, "\xe9", "é"},
+        {28595, "\xbf", "П"},
+        {28605, "\xa4", "€"},
+        {65001, "\xc3\xa9", "é"},
+        {54936, "\xc4\xe3", "你"},
+        {12345, "\x80", "€"}, // unknown: Windows-1252
+    };
+    for (const auto& c : casos) {
+        std::u16string s = saída.decodifica(c.página, c.bytes);
+        EXPECT_EQ(teste::utf8(s), c.texto) << c.página;
+    }
+}
+
 TEST_F(Documento, ImagensPngJpegEDib) {
     QImage origem = teste::imagemDeTeste(8, 6);
     std::string rtf = "{\\rtf1 {\\pict\\pngblip\\picw8\\pich6 " +

@@ -160,6 +160,50 @@ TEST(Leitor, BytesNaPáginaDeCódigo1252) {
     EXPECT_EQ(g.plano(), "€ “aspas” ção …|");
 }
 
+TEST(Leitor, CadaTrechoNaPáginaDoConjuntoDaSuaFonte) {
+    const struct {
+        const char* cabeçalho;
+        const char* fonte;
+        int página;
+    } casos[] = {
+        {"\\ansicpg932", "\\fcharset128", 932},
+        {"\\ansicpg932", "\\fcharset0", 1252}, // the Latin font of a Japanese document
+        {"\\ansicpg932", "", 932},
+        {"\\ansicpg1251", "\\fcharset0", 1251},
+        {"\\ansicpg1251", "\\fcharset1", 1251},
+        {"\\ansicpg1252", "\\fcharset204", 1251},
+        {"\\ansicpg1252", "\\fcharset238", 1250},
+        {"\\ansicpg1252", "\\fcharset161", 1253},
+        {"\\ansicpg1252", "\\fcharset162", 1254},
+        {"\\ansicpg1252", "\\fcharset163", 1258},
+        {"\\ansicpg1252", "\\fcharset177", 1255},
+        {"\\ansicpg1252", "\\fcharset178", 1256},
+        {"\\ansicpg1252", "\\fcharset186", 1257},
+        {"\\ansicpg1252", "\\fcharset222", 874},
+        {"\\ansicpg1252", "\\fcharset77", 10000},
+        {"\\ansicpg1252", "\\fcharset129", 949},
+        {"\\ansicpg1252", "\\fcharset134", 936},
+        {"\\ansicpg1252", "\\fcharset136", 950},
+        {"\\ansicpg1252", "\\fcharset255", 437},
+        {"\\mac", "", 10000},
+        {"\\ansicpg1252", "\\fcharset0\\cpg1250", 1250},
+    };
+    for (const auto& c : casos) {
+        std::string rtf = std::string("{\\rtf1\\ansi") + c.cabeçalho + "{\\fonttbl{\\f0" + c.fonte +
+                          " X;}}\\f0\\'e9}";
+        auto g = lê(rtf);
+        ASSERT_FALSE(g.decodificados.empty()) << rtf;
+        EXPECT_EQ(g.decodificados.back(), (std::pair<int, std::string>{c.página, "\xe9"})) << rtf;
+    }
+    // Runs of different fonts are decoded apart, each in its own page; so is each font's name.
+    auto g = lê(R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fcharset128 \'82\'6c;}
+{\f1\fcharset0 Arial;}}\'82\'a0\f1\'e9\f0\'82\'a0})");
+    using D = std::pair<int, std::string>;
+    EXPECT_EQ(
+        g.decodificados,
+        (std::vector<D>{{932, "\x82\x6c"}, {932, "\x82\xa0"}, {1252, "\xe9"}, {932, "\x82\xa0"}}));
+}
+
 TEST(Leitor, SímbolosEQuebras) {
     auto g = lê(
         R"({\rtf1 exem\-plo\~a\_b\tab c\line d\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote\{\}\\})");
