@@ -9,6 +9,7 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -263,6 +264,7 @@ SaídaDocumento::SaídaDocumento(QTextDocument* documento)
 }
 
 void SaídaDocumento::abreBloco() {
+    posiciona();
     if (blocoPendente_) {
         cursor_.insertBlock();
         blocoPendente_ = false;
@@ -294,6 +296,97 @@ void SaídaDocumento::imagem(const Imagem& imagem, const Estilo& estilo) {
     f.setWidth(img.width());
     f.setHeight(img.height());
     cursor_.insertImage(f);
+}
+
+void SaídaDocumento::nívelTabela(int nível) {
+    nível_ = std::clamp(nível, 0, níveisMáximosTabela);
+}
+
+// Brings the cursor to where content of the level told goes: tables deeper than it closed, the
+// ones it lacks opened, each in the current cell of the one around it.
+void SaídaDocumento::posiciona() {
+    while (tabelas_.size() > std::size_t(nível_))
+        fechaTabela();
+    if (!tabelas_.empty())
+        avança(tabelas_.back());
+    while (tabelas_.size() < std::size_t(nível_)) {
+        QTextTableFormat f;
+        f.setCellSpacing(0);
+        f.setCellPadding(2);
+        f.setBorder(1);
+        f.setBorderCollapse(true);
+        f.setBorderBrush(Qt::black);
+        // A table starts a block of its own; the text before it keeps the block it was in.
+        Tabela t;
+        t.tabela = cursor_.insertTable(1, 1, f);
+        cursor_ = t.tabela->cellAt(0, 0).firstCursorPosition();
+        tabelas_.push_back(std::move(t));
+        blocoPendente_ = false;
+    }
+}
+
+void SaídaDocumento::fechaTabela() {
+    QTextTable* t = tabelas_.back().tabela;
+    tabelas_.pop_back();
+    cursor_.setPosition(t->lastPosition() + 1); // the block that follows the table
+    blocoPendente_ = false;
+}
+
+void SaídaDocumento::avança(Tabela& t) {
+    if (t.linhaFechada) {
+        t.tabela->appendRows(1);
+        t.linha = t.tabela->rows() - 1;
+        t.coluna = 0;
+    } else if (t.célulaFechada) {
+        if (t.coluna + 1 < int(célulasMáximas) && ++t.coluna >= t.tabela->columns()) {
+            t.tabela->appendColumns(1);
+            aplicaLarguras(t);
+        }
+    } else {
+        return;
+    }
+    t.linhaFechada = t.célulaFechada = false;
+    cursor_ = t.tabela->cellAt(t.linha, t.coluna).firstCursorPosition();
+    blocoPendente_ = false;
+}
+
+void SaídaDocumento::célula(const FormatoParágrafo& formato, const Estilo& estilo) {
+    parágrafo(formato, estilo);
+    if (!tabelas_.empty()) {
+        blocoPendente_ = false;
+        tabelas_.back().célulaFechada = true;
+    }
+}
+
+void SaídaDocumento::linha(const Linha& linha) {
+    while (tabelas_.size() > std::size_t(nível_))
+        fechaTabela();
+    if (tabelas_.size() < std::size_t(nível_) || tabelas_.empty())
+        return; // no row of that table is open
+    Tabela& t = tabelas_.back();
+    // Columns take the widths of the first row that defines them.
+    const std::size_t n = std::min(linha.limites.size(), std::size_t(t.tabela->columns()));
+    t.larguras.resize(std::size_t(t.tabela->columns()));
+    for (std::size_t i = 0; i < n; ++i) {
+        const int esquerda = i > 0 ? linha.limites[i - 1] : linha.esquerda;
+        if (t.larguras[i] == 0 && linha.limites[i] > esquerda)
+            t.larguras[i] = linha.limites[i] - esquerda;
+    }
+    aplicaLarguras(t);
+    t.linhaFechada = true;
+    t.célulaFechada = false;
+}
+
+void SaídaDocumento::aplicaLarguras(Tabela& t) {
+    t.larguras.resize(std::size_t(t.tabela->columns()));
+    QList<QTextLength> restrições;
+    for (int largura : t.larguras)
+        restrições.append(largura > 0
+                              ? QTextLength(QTextLength::FixedLength, largura / twipsPorPixel)
+                              : QTextLength());
+    QTextTableFormat f = t.tabela->format();
+    f.setColumnWidthConstraints(restrições);
+    t.tabela->setFormat(f);
 }
 
 std::u16string SaídaDocumento::decodifica(int páginaCódigo, std::string_view bytes) {

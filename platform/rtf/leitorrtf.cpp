@@ -137,6 +137,14 @@ std::u16string Saída::decodifica(int, std::string_view bytes) {
     return decodifica1252(bytes);
 }
 
+void Saída::nívelTabela(int) {}
+
+void Saída::célula(const FormatoParágrafo& formato, const Estilo& estilo) {
+    parágrafo(formato, estilo);
+}
+
+void Saída::linha(const Linha&) {}
+
 Tamanho tamanhoEmPixels(const Imagem& imagem) {
     bool metarquivo = imagem.tipo == TipoImagem::Wmf || imagem.tipo == TipoImagem::Emf;
     auto lado = [&](int meta, int natural, int escala) -> int {
@@ -166,7 +174,8 @@ enum class Ação : std::uint8_t {
     Fontes,
     Cores,
     Imagem,
-    Mostrar, // destinations whose text is shown (\pntext, \shppict, \result ...)
+    Aninhadas, // \nesttableprops: the definition of a nested table's row
+    Mostrar,   // destinations whose text is shown (\pntext, \shppict, \result ...)
     Ansi,
     Mac,
     Pc,
@@ -179,6 +188,14 @@ enum class Ação : std::uint8_t {
     Linha,
     Tab,
     Célula,
+    CélulaAninhada,
+    FimLinha,
+    FimLinhaAninhada,
+    Intbl,
+    Itap,
+    Trowd,
+    Trleft,
+    Cellx,
     Caractere,
     Pard,
     Ql,
@@ -254,6 +271,7 @@ constexpr Chave chaves[] = {
     {"bullet", Ação::Caractere, 0x2022},
     {"cb", Ação::Cb},
     {"cell", Ação::Célula},
+    {"cellx", Ação::Cellx},
     {"cf", Ação::Cf},
     {"colortbl", Ação::Cores},
     {"comment", Ação::Ignorar},
@@ -291,6 +309,8 @@ constexpr Chave chaves[] = {
     {"highlight", Ação::Cb},
     {"i", Ação::I},
     {"info", Ação::Ignorar},
+    {"intbl", Ação::Intbl},
+    {"itap", Ação::Itap},
     {"jpegblip", Ação::Jpegblip},
     {"latentstyles", Ação::Ignorar},
     {"ldblquote", Ação::Caractere, 0x201C},
@@ -301,8 +321,10 @@ constexpr Chave chaves[] = {
     {"listtext", Ação::Mostrar},
     {"lquote", Ação::Caractere, 0x2018},
     {"mac", Ação::Mac},
-    {"nestcell", Ação::Célula},
-    {"nestrow", Ação::Par},
+    {"nestcell", Ação::CélulaAninhada},
+    {"nestrow", Ação::FimLinhaAninhada},
+    {"nesttableprops", Ação::Aninhadas},
+    {"nonesttables", Ação::Ignorar},
     {"nonshppict", Ação::Ignorar},
     {"nosupersub", Ação::NoSuperSub},
     {"objclass", Ação::Ignorar},
@@ -336,7 +358,7 @@ constexpr Chave chaves[] = {
     {"result", Ação::Mostrar},
     {"revtbl", Ação::Ignorar},
     {"ri", Ação::Ri},
-    {"row", Ação::Par},
+    {"row", Ação::FimLinha},
     {"rquote", Ação::Caractere, 0x2019},
     {"rsidtbl", Ação::Ignorar},
     {"sa", Ação::Sa},
@@ -353,6 +375,8 @@ constexpr Chave chaves[] = {
     {"tc", Ação::Ignorar},
     {"template", Ação::Ignorar},
     {"themedata", Ação::Ignorar},
+    {"trleft", Ação::Trleft},
+    {"trowd", Ação::Trowd},
     {"u", Ação::U},
     {"uc", Ação::Uc},
     {"ul", Ação::Ul, +Sublinhado::Simples},
@@ -512,6 +536,7 @@ struct FormatoCaractere {
 
 struct Estado {
     Destino destino = Destino::Texto;
+    bool aninhadas = false; // in \nesttableprops: row definitions are of the nested table
     FormatoCaractere car;
     FormatoParágrafo par;
     int uc = 1;
@@ -548,6 +573,7 @@ class Leitor {
 
   private:
     Estado& atual() { return pilha_.back(); }
+    const Estado& atual() const { return pilha_.back(); }
 
     void trata(const Token& t) {
         if (t.tipo == TipoToken::Abre || t.tipo == TipoToken::Fecha) {
@@ -689,6 +715,9 @@ class Leitor {
             break;
         case Ação::Mostrar:
             break;
+        case Ação::Aninhadas:
+            e.aninhadas = true;
+            break;
         case Ação::Ansi:
             página_ = 1252;
             break;
@@ -764,8 +793,35 @@ class Leitor {
             unidade(0x2028);
             break;
         case Ação::Tab:
-        case Ação::Célula:
             unidade(u'\t');
+            break;
+        case Ação::Célula:
+            fimDeCélula(1);
+            break;
+        case Ação::CélulaAninhada:
+            fimDeCélula(nívelAninhado());
+            break;
+        case Ação::FimLinha:
+            fimDeLinha(1);
+            break;
+        case Ação::FimLinhaAninhada:
+            fimDeLinha(nívelAninhado());
+            break;
+        case Ação::Intbl:
+            e.par.nívelTabela = std::max(e.par.nívelTabela, 1);
+            break;
+        case Ação::Itap:
+            e.par.nívelTabela = std::clamp(p, 0, níveisMáximosTabela);
+            break;
+        case Ação::Trowd:
+            definição() = Linha{};
+            break;
+        case Ação::Trleft:
+            definição().esquerda = p;
+            break;
+        case Ação::Cellx:
+            if (definição().limites.size() < célulasMáximas)
+                definição().limites.push_back(p);
             break;
         case Ação::Caractere:
             unidade(chave.valor);
@@ -895,13 +951,45 @@ class Leitor {
         }
     }
 
-    // Paragraph end (also \row and a backslash before a line end).
+    // Paragraph end (also a backslash before a line end).
     void fimDeParágrafo() {
         if (atual().destino != Destino::Texto)
             return;
         esvazia();
+        diz(atual().par.nívelTabela);
         saída_.parágrafo(atual().par, estilo(atual().car));
         conteúdo_ = false;
+    }
+
+    // \cell ends a cell of the outer table, \nestcell one of the table its paragraph is in.
+    void fimDeCélula(int nível) {
+        esvazia();
+        diz(nível);
+        saída_.célula(atual().par, estilo(atual().car));
+        conteúdo_ = false;
+    }
+
+    void fimDeLinha(int nível) {
+        esvazia();
+        diz(nível);
+        saída_.linha(definições_[std::size_t(nível)]);
+        conteúdo_ = false;
+    }
+
+    int nívelAninhado() const { return std::max(atual().par.nívelTabela, 2); }
+
+    // The row definition that \trowd and \cellx write: the nested table's inside
+    // \nesttableprops, the outer table's elsewhere.
+    Linha& definição() { return definições_[std::size_t(atual().aninhadas ? nívelAninhado() : 1)]; }
+
+    // Tells the sink the table level of what follows; the run before it belongs to the level
+    // told before.
+    void diz(int nível) {
+        if (nível == nívelDito_)
+            return;
+        esvazia();
+        nívelDito_ = nível;
+        saída_.nívelTabela(nível);
     }
 
     void texto(std::string_view bytes) {
@@ -976,6 +1064,7 @@ class Leitor {
 
     // Text is handed over in runs of one format: a new format ends the run before.
     void prepara() {
+        diz(atual().par.nívelTabela);
         if (temTrecho_ && formatoTrecho_ == atual().car)
             return;
         esvazia();
@@ -1073,6 +1162,7 @@ class Leitor {
             return;
         }
         esvazia();
+        diz(fora.par.nívelTabela);
         saída_.imagem(imagem_, estilo(fora.car));
         imagem_ = Imagem{};
         conteúdo_ = true;
@@ -1089,6 +1179,8 @@ class Leitor {
     int página_ = 1252;
     int deff_ = 0;
     bool conteúdo_ = false; // something shown since the last paragraph end
+    int nívelDito_ = 0;     // the table level the sink was told last
+    std::array<Linha, níveisMáximosTabela + 1> definições_; // row definitions by table level
 
     std::map<int, Fonte> fontes_;
     bool fonteAberta_ = false;

@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,84 @@ TEST_F(Documento, FontesLatinasEJaponesasNoMesmoDocumento) {
     auto it = doc.begin().begin();
     EXPECT_TRUE(it.fragment().charFormat().fontFamilies().toStringList().contains(
         QString::fromUtf8("ＭＳ Mincho")));
+}
+
+QString textoDa(const QTextTableCell& c) {
+    QTextCursor k = c.firstCursorPosition();
+    k.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return k.selectedText();
+}
+
+QTextTable* tabelaEm(QTextFrame* quadro, int i = 0) {
+    auto filhos = quadro->childFrames();
+    return i < filhos.size() ? qobject_cast<QTextTable*>(filhos[i]) : nullptr;
+}
+
+TEST_F(Documento, TabelasComLargurasDoCellx) {
+    carrega(R"({\rtf1 antes\par
+\trowd\trleft-108\cellx1392\cellx4392\pard\intbl a\cell b\par b2\cell\row
+\trowd\trleft-108\cellx1392\cellx4392\cellx6000\pard\intbl c\cell d\cell e\cell\row
+\pard depois\par})");
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    ASSERT_EQ(t->rows(), 2);
+    ASSERT_EQ(t->columns(), 3);
+    EXPECT_EQ(textoDa(t->cellAt(0, 0)), "a");
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), QString("b") + QChar::ParagraphSeparator + "b2");
+    EXPECT_EQ(textoDa(t->cellAt(0, 2)), "");
+    EXPECT_EQ(textoDa(t->cellAt(1, 2)), "e");
+    auto larguras = t->format().columnWidthConstraints();
+    ASSERT_EQ(larguras.size(), 3);
+    EXPECT_EQ(larguras[0], QTextLength(QTextLength::FixedLength, 100)); // (1392 + 108) / 15
+    EXPECT_EQ(larguras[1], QTextLength(QTextLength::FixedLength, 200));
+    EXPECT_EQ(larguras[2], QTextLength(QTextLength::FixedLength, 1608 / 15.0));
+    EXPECT_EQ(doc.begin().text(), "antes");
+    EXPECT_EQ(doc.lastBlock().text(), "depois");
+    EXPECT_TRUE(doc.toPlainText().contains("depois"));
+}
+
+TEST_F(Documento, TabelaAninhadaNaCélula) {
+    carrega(R"({\rtf1\pard\intbl\itap1 fora\par\pard\intbl\itap2 x\nestcell y\nestcell
+{\*\nesttableprops\trowd\cellx750\cellx1500\nestrow}{\nonesttables\par}
+\pard\intbl\itap1 \cell outra\cell\trowd\cellx3000\cellx6000\row})");
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    ASSERT_EQ(t->rows(), 1);
+    ASSERT_EQ(t->columns(), 2);
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), "outra");
+    QTextTable* dentro = tabelaEm(t);
+    ASSERT_TRUE(dentro);
+    EXPECT_EQ(t->cellAt(dentro->firstPosition()).column(), 0);
+    ASSERT_EQ(dentro->columns(), 2);
+    EXPECT_EQ(textoDa(dentro->cellAt(0, 1)), "y");
+    EXPECT_EQ(dentro->format().columnWidthConstraints()[0],
+              QTextLength(QTextLength::FixedLength, 50));
+    EXPECT_EQ(t->format().columnWidthConstraints()[1], QTextLength(QTextLength::FixedLength, 200));
+}
+
+TEST_F(Documento, TabelasMalFormadasGuardamOTexto) {
+    const char* casos[] = {
+        R"({\rtf1\pard\intbl sem cellx\cell mais\cell\row fim})",
+        R"({\rtf1 \row\cell\nestrow\nestcell\row\pard\intbl\itap5 fundo\cell\nestrow fim})",
+        R"({\rtf1\pard\intbl\itap3 a\nestcell\pard\itap0 fim\row\row\cell})",
+    };
+    for (const char* rtf : casos) {
+        carrega(rtf);
+        EXPECT_TRUE(doc.toPlainText().contains("fim")) << rtf;
+    }
+    carrega(casos[0]);
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    EXPECT_EQ(textoDa(t->cellAt(0, 0)), "sem cellx");
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), "mais");
+    std::string fundo = "{\\rtf1";
+    for (int i = 1; i <= 40; ++i)
+        fundo += "\\pard\\intbl\\itap" + std::to_string(i) + " n\\nestcell";
+    carrega(fundo + "}");
+    int níveis = 0;
+    for (QTextFrame* q = doc.rootFrame(); (q = tabelaEm(q));)
+        ++níveis;
+    EXPECT_EQ(níveis, níveisMáximosTabela);
 }
 
 TEST(PáginasDeCódigo, NomesQueOCodecConhece) {

@@ -258,6 +258,40 @@ TEST(Leitor, ParágrafoDuraAtéPard) {
     EXPECT_EQ(p[5]->parágrafo.entreLinhas, 360);
 }
 
+TEST(Leitor, TabelasComNíveisCélulasELinhas) {
+    const std::pair<const char*, const char*> casos[] = {
+        // Definition before the cells, repeated before \row; a paragraph after the table.
+        {R"({\rtf1\trowd\trleft-108\cellx1000\cellx3000\pard\intbl a\cell b\par c\cell
+\trowd\trleft-108\cellx1000\cellx3000\row\pard d\par})",
+         "<1>a^b|c^#<0>d|"},
+        // A table nested in a cell; its row defined in \nesttableprops after its cells, and
+        // \nonesttables (the text for readers without nested tables) skipped.
+        {R"({\rtf1\pard\intbl\itap1 x\par\pard\intbl\itap2 y\nestcell z\nestcell
+{\*\nesttableprops\trowd\cellx500\cellx900\nestrow}{\nonesttables\par}
+\pard\intbl\itap1 w\cell\trowd\cellx2000\row})",
+         "<1>x|<2>y^z^#<1>w^#"},
+        // Unbalanced: a \cell and a \row outside tables, a \nestcell in a level 1 paragraph.
+        {R"({\rtf1 a\cell\row\row b\pard\intbl c\nestcell\pard d})", "a<1>^##<0>b<1>c<2>^<0>d|"},
+        // \itap beyond the limit is the deepest level kept.
+        {R"({\rtf1\pard\itap99 a\nestcell})", "<8>a^"},
+    };
+    for (auto [rtf, esperado] : casos)
+        EXPECT_EQ(lê(rtf).plano(), esperado) << rtf;
+
+    auto g = lê(casos[1].first);
+    auto linhas = g.de(Evento::Linha);
+    ASSERT_EQ(linhas.size(), 2u);
+    EXPECT_EQ(linhas[0]->linha.limites, (std::vector<int>{500, 900}));
+    EXPECT_EQ(linhas[1]->linha.limites, (std::vector<int>{2000}));
+    g = lê(casos[0].first);
+    EXPECT_EQ(g.de(Evento::Linha)[0]->linha.esquerda, -108);
+    std::string muitas = "{\\rtf1\\trowd";
+    for (int i = 1; i <= 100; ++i)
+        muitas += "\\cellx" + std::to_string(i * 100);
+    g = lê(muitas + "\\row}");
+    EXPECT_EQ(g.de(Evento::Linha)[0]->linha.limites.size(), célulasMáximas);
+}
+
 TEST(Leitor, ImagensDeCadaTipo) {
     std::string rtf =
         R"({\rtf1 a{\pict\pngblip\picw10\pich5\picwgoal300\pichgoal150 89 50
