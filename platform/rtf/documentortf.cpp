@@ -37,13 +37,19 @@ QTextCharFormat formatoCaractere(const Estilo& e) {
     f.setFontPointSize(e.pontos);
     f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(e.itálico);
+    // Properties beyond the common ones are set only where they differ from the default: each
+    // one costs in every run of a long lesson.
     static constexpr QTextCharFormat::UnderlineStyle sublinhados[] = {
         QTextCharFormat::NoUnderline,   QTextCharFormat::SingleUnderline,
         QTextCharFormat::DashUnderline, QTextCharFormat::DotLine,
         QTextCharFormat::DashDotLine,   QTextCharFormat::DashDotDotLine,
         QTextCharFormat::WaveUnderline};
-    f.setUnderlineStyle(sublinhados[std::size_t(e.sublinhado)]);
-    f.setFontStrikeOut(e.riscado);
+    if (e.sublinhado == Sublinhado::Nenhum)
+        f.setFontUnderline(false);
+    else
+        f.setUnderlineStyle(sublinhados[std::size_t(e.sublinhado)]);
+    if (e.riscado)
+        f.setFontStrikeOut(true);
     if (e.posição != Posição::Normal)
         f.setVerticalAlignment(e.posição == Posição::Sobrescrito ? QTextCharFormat::AlignSuperScript
                                                                  : QTextCharFormat::AlignSubScript);
