@@ -267,6 +267,9 @@ QImage desenhaImagem(const Imagem& imagem) {
 SaídaDocumento::SaídaDocumento(QTextDocument* documento)
     : documento_(documento), cursor_(documento) {
     cursor_.movePosition(QTextCursor::End);
+    // One edit block for the whole reading: outside one, every insertion lays the block out
+    // again to place the cursor, which grows with the square of a paragraph's runs.
+    cursor_.beginEditBlock();
 }
 
 void SaídaDocumento::abreBloco() {
@@ -333,19 +336,48 @@ void SaídaDocumento::posiciona() {
 
 void SaídaDocumento::fechaTabela() {
     QTextTable* t = tabelas_.back().tabela;
+    const int usadas = tabelas_.back().linha + 1;
     tabelas_.pop_back();
+    if (t->rows() > usadas)
+        t->removeRows(usadas, t->rows() - usadas);
     cursor_.setPosition(t->lastPosition() + 1); // the block that follows the table
     blocoPendente_ = false;
 }
 
+void SaídaDocumento::termina() {
+    nível_ = 0;
+    while (!tabelas_.empty())
+        fechaTabela();
+    if (!terminou_)
+        cursor_.endEditBlock();
+    terminou_ = true;
+}
+
+SaídaDocumento::~SaídaDocumento() {
+    termina();
+}
+
+// A table rebuilds its whole grid after each change of shape, so rows are added in growing
+// batches (the spare ones go when the table closes), and the cells of a table are bounded.
 void SaídaDocumento::avança(Tabela& t) {
+    constexpr int célulasPorTabela = 100000;
+    const int colunas = t.tabela->columns();
     if (t.linhaFechada) {
-        t.tabela->appendRows(1);
-        t.linha = t.tabela->rows() - 1;
+        if (t.linha + 1 >= t.tabela->rows()) {
+            const int linhas = std::min(t.tabela->rows(), célulasPorTabela / colunas - t.linha - 1);
+            if (linhas > 0)
+                t.tabela->appendRows(linhas);
+        }
+        if (t.linha + 1 < t.tabela->rows())
+            ++t.linha; // past the bound, what follows stays in the last row
         t.coluna = 0;
     } else if (t.célulaFechada) {
-        if (t.coluna + 1 < int(célulasMáximas) && ++t.coluna >= t.tabela->columns()) {
+        if (t.coluna + 1 < colunas) {
+            ++t.coluna;
+        } else if (colunas < int(célulasMáximas) &&
+                   t.tabela->rows() * (colunas + 1) <= célulasPorTabela) {
             t.tabela->appendColumns(1);
+            ++t.coluna;
             aplicaLarguras(t);
         }
     } else {
@@ -373,12 +405,16 @@ void SaídaDocumento::linha(const Linha& linha) {
     // Columns take the widths of the first row that defines them.
     const std::size_t n = std::min(linha.limites.size(), std::size_t(t.tabela->columns()));
     t.larguras.resize(std::size_t(t.tabela->columns()));
+    bool novas = false;
     for (std::size_t i = 0; i < n; ++i) {
         const int esquerda = i > 0 ? linha.limites[i - 1] : linha.esquerda;
-        if (t.larguras[i] == 0 && linha.limites[i] > esquerda)
+        if (t.larguras[i] == 0 && linha.limites[i] > esquerda) {
             t.larguras[i] = linha.limites[i] - esquerda;
+            novas = true;
+        }
     }
-    aplicaLarguras(t);
+    if (novas)
+        aplicaLarguras(t);
     t.linhaFechada = true;
     t.célulaFechada = false;
 }
@@ -412,6 +448,7 @@ void carregaDocumento(QTextDocument* documento, std::string_view rtf) {
     documento->clear();
     SaídaDocumento saída(documento);
     ler(rtf, saída);
+    saída.termina();
 }
 
 } // namespace vb::rtf

@@ -18,6 +18,9 @@ class SaídaDocumento : public Saída {
   public:
     // Appends to the document (the reader is meant for an empty one).
     explicit SaídaDocumento(QTextDocument* documento);
+    ~SaídaDocumento() override;
+    // Closes the tables still open, without their spare rows (also done on destruction).
+    void termina();
 
     void texto(std::u16string_view texto, const Estilo& estilo) override;
     void parágrafo(const FormatoParágrafo& formato, const Estilo& estilo) override;
@@ -47,6 +50,7 @@ class SaídaDocumento : public Saída {
     QStringDecoder decodificador_;
     QTextDocument* documento_;
     QTextCursor cursor_;
+    bool terminou_ = false;
     bool blocoPendente_ = false; // the next text goes into a new paragraph
     int imagens_ = 0;
 };
