@@ -214,13 +214,14 @@ constexpr std::pair<int, const char*> nomesDasPáginas[] = {
 static_assert(std::is_sorted(std::begin(nomesDasPáginas), std::end(nomesDasPáginas)),
               "the code page table must be sorted");
 
-} // namespace
-
+// The name by which the codec layer knows a Windows code page; null when it has none.
 const char* nomeDaPágina(int página) {
     auto it = std::lower_bound(std::begin(nomesDasPáginas), std::end(nomesDasPáginas), página,
                                [](const auto& n, int p) { return n.first < p; });
     return it != std::end(nomesDasPáginas) && it->first == página ? it->second : nullptr;
 }
+
+} // namespace
 
 QImage desenhaImagem(const Imagem& imagem) {
     Tamanho t = tamanhoEmPixels(imagem);

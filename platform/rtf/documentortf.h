@@ -55,9 +55,6 @@ class SaídaDocumento : public Saída {
     int imagens_ = 0;
 };
 
-// The name by which the codec layer knows a Windows code page; null when it has none.
-const char* nomeDaPágina(int página);
-
 // The picture as an image of the size it is shown at; a framed box of that size when it cannot be
 // drawn (an unknown kind, bad data, a metafile libwmf cannot play).
 QImage desenhaImagem(const Imagem& imagem);
