@@ -408,9 +408,10 @@ void SaídaDocumento::linha(const Linha& linha) {
     t.larguras.resize(std::size_t(t.tabela->columns()));
     bool novas = false;
     for (std::size_t i = 0; i < n; ++i) {
-        const int esquerda = i > 0 ? linha.limites[i - 1] : linha.esquerda;
+        const std::int64_t esquerda = i > 0 ? linha.limites[i - 1] : linha.esquerda;
         if (t.larguras[i] == 0 && linha.limites[i] > esquerda) {
-            t.larguras[i] = linha.limites[i] - esquerda;
+            // Widths from damaged documents stay within a picture's largest size.
+            t.larguras[i] = int(std::min<std::int64_t>(linha.limites[i] - esquerda, 16384 * 15));
             novas = true;
         }
     }

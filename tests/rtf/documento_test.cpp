@@ -184,6 +184,11 @@ TEST_F(Documento, TabelasMalFormadasGuardamOTexto) {
     ASSERT_TRUE(t);
     EXPECT_EQ(textoDa(t->cellAt(0, 0)), "sem cellx");
     EXPECT_EQ(textoDa(t->cellAt(0, 1)), "mais");
+    carrega(R"({\rtf1\trowd\trleft-2147483647\cellx2147483647\pard\intbl a\cell\row})");
+    t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().columnWidthConstraints()[0],
+              QTextLength(QTextLength::FixedLength, 16384));
     std::string fundo = "{\\rtf1";
     for (int i = 1; i <= 40; ++i)
         fundo += "\\pard\\intbl\\itap" + std::to_string(i) + " n\\nestcell";
