@@ -60,6 +60,13 @@ QTextCharFormat formatoCaractere(const Estilo& e) {
     return f;
 }
 
+// A distance in twips as pixels, within the largest page (22 inches): Qt's layout hangs on
+// paragraphs spaced millions of pixels apart, which only damaged documents ask for.
+double pixels(int twips) {
+    constexpr int máximo = 22 * 1440;
+    return std::clamp(twips, -máximo, máximo) / twipsPorPixel;
+}
+
 QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
     QTextBlockFormat f;
     switch (p.alinhamento) {
@@ -76,22 +83,23 @@ QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
         f.setAlignment(Qt::AlignJustify);
         break;
     }
-    f.setLeftMargin(p.recuoEsquerdo / twipsPorPixel);
-    f.setRightMargin(p.recuoDireito / twipsPorPixel);
-    f.setTextIndent(p.recuoPrimeira / twipsPorPixel);
+    f.setLeftMargin(pixels(p.recuoEsquerdo));
+    f.setRightMargin(pixels(p.recuoDireito));
+    f.setTextIndent(pixels(p.recuoPrimeira));
     // A hanging indent carries an implicit tab stop at the left indent (bulleted paragraphs).
     if (p.recuoPrimeira < 0 && p.recuoEsquerdo > 0)
-        f.setTabPositions(
-            {QTextOption::Tab(p.recuoEsquerdo / twipsPorPixel, QTextOption::LeftTab)});
-    f.setTopMargin(p.espaçoAntes / twipsPorPixel);
-    f.setBottomMargin(p.espaçoDepois / twipsPorPixel);
+        f.setTabPositions({QTextOption::Tab(pixels(p.recuoEsquerdo), QTextOption::LeftTab)});
+    f.setTopMargin(pixels(p.espaçoAntes));
+    f.setBottomMargin(pixels(p.espaçoDepois));
     if (p.entreLinhas != 0) {
+        const double linhas = pixels(p.entreLinhas);
         if (p.múltiplo && p.entreLinhas > 0)
-            f.setLineHeight(p.entreLinhas * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+            f.setLineHeight(linhas * twipsPorPixel * 100 / 240,
+                            QTextBlockFormat::ProportionalHeight);
         else if (p.entreLinhas > 0)
-            f.setLineHeight(p.entreLinhas / twipsPorPixel, QTextBlockFormat::MinimumHeight);
+            f.setLineHeight(linhas, QTextBlockFormat::MinimumHeight);
         else
-            f.setLineHeight(-double(p.entreLinhas) / twipsPorPixel, QTextBlockFormat::FixedHeight);
+            f.setLineHeight(-linhas, QTextBlockFormat::FixedHeight);
     }
     return f;
 }

@@ -78,6 +78,18 @@ TEST_F(Documento, FormatosDeParágrafoEDeCaractere) {
     EXPECT_EQ(b.next().text(), "fim");
 }
 
+TEST_F(Documento, DistânciasDeParágrafoDentroDeUmaPágina) {
+    // Damaged documents: distances of millions of pixels hung the layout.
+    carrega(
+        R"({\rtf1\pard\sb118030101\sa-99999999\li99999999\sl-99999999 a\par\sl99999999\slmult1 b\par})");
+    const QTextBlockFormat f = doc.begin().blockFormat();
+    EXPECT_DOUBLE_EQ(f.topMargin(), 2112);
+    EXPECT_DOUBLE_EQ(f.bottomMargin(), -2112);
+    EXPECT_DOUBLE_EQ(f.leftMargin(), 2112);
+    EXPECT_DOUBLE_EQ(f.lineHeight(), 2112);
+    EXPECT_DOUBLE_EQ(doc.begin().next().blockFormat().lineHeight(), 31680 * 100.0 / 240);
+}
+
 TEST_F(Documento, SobrescritoRiscadoEEstiloDoSublinhado) {
     carrega(R"({\rtf1 m{\super 2}{\sub 3}{\strike r}{\uld p}{\ulwave o}{\uldb d}})");
     EXPECT_EQ(doc.toPlainText(), "m23rpod");
