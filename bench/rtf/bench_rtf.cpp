@@ -147,6 +147,24 @@ void BM_Documento(benchmark::State& estado) {
 }
 BENCHMARK(BM_Documento)->Unit(benchmark::kMillisecond);
 
+// Shapes that grew with the square of their size: a 2000-row table, and one paragraph of 4000
+// runs (each a format change) inside a table cell.
+void BM_TabelaLonga(benchmark::State& estado) {
+    std::string tabela = "{\\rtf1\\trowd\\trleft-108\\cellx1500\\cellx3000\\cellx4500";
+    for (int i = 0; i < 2000; ++i)
+        tabela += "\\pard\\intbl " + std::to_string(i) + "\\cell b\\cell c\\cell\\row\n";
+    tabela += "\\pard\\intbl ";
+    for (int i = 0; i < 4000; ++i)
+        tabela += "{\\b x}y";
+    tabela += "\\cell\\row}";
+    for (auto _ : estado) {
+        QTextDocument doc;
+        vb::rtf::carregaDocumento(&doc, tabela);
+        benchmark::DoNotOptimize(doc.characterCount());
+    }
+}
+BENCHMARK(BM_TabelaLonga)->Unit(benchmark::kMillisecond);
+
 // One picture of each kind, decoded or drawn at 400 x 300 pixels.
 void desenha(benchmark::State& estado, vb::rtf::TipoImagem tipo, const std::string& dados) {
     vb::rtf::Imagem i;

@@ -9,9 +9,12 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vb::rtf {
 
@@ -34,12 +37,34 @@ QTextCharFormat formatoCaractere(const Estilo& e) {
     f.setFontPointSize(e.pontos);
     f.setFontWeight(e.negrito ? QFont::Bold : QFont::Normal);
     f.setFontItalic(e.itálico);
-    f.setFontUnderline(e.sublinhado);
+    // Properties beyond the common ones are set only where they differ from the default: each
+    // one costs in every run of a long lesson.
+    static constexpr QTextCharFormat::UnderlineStyle sublinhados[] = {
+        QTextCharFormat::NoUnderline,   QTextCharFormat::SingleUnderline,
+        QTextCharFormat::DashUnderline, QTextCharFormat::DotLine,
+        QTextCharFormat::DashDotLine,   QTextCharFormat::DashDotDotLine,
+        QTextCharFormat::WaveUnderline};
+    if (e.sublinhado == Sublinhado::Nenhum)
+        f.setFontUnderline(false);
+    else
+        f.setUnderlineStyle(sublinhados[std::size_t(e.sublinhado)]);
+    if (e.riscado)
+        f.setFontStrikeOut(true);
+    if (e.posição != Posição::Normal)
+        f.setVerticalAlignment(e.posição == Posição::Sobrescrito ? QTextCharFormat::AlignSuperScript
+                                                                 : QTextCharFormat::AlignSubScript);
     if (e.temCor)
         f.setForeground(QColor(e.cor.r, e.cor.g, e.cor.b));
     if (e.temFundo)
         f.setBackground(QColor(e.fundo.r, e.fundo.g, e.fundo.b));
     return f;
+}
+
+// A distance in twips as pixels, within the largest page (22 inches): Qt's layout hangs on
+// paragraphs spaced millions of pixels apart, which only damaged documents ask for.
+double pixels(int twips) {
+    constexpr int máximo = 22 * 1440;
+    return std::clamp(twips, -máximo, máximo) / twipsPorPixel;
 }
 
 QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
@@ -58,22 +83,23 @@ QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
         f.setAlignment(Qt::AlignJustify);
         break;
     }
-    f.setLeftMargin(p.recuoEsquerdo / twipsPorPixel);
-    f.setRightMargin(p.recuoDireito / twipsPorPixel);
-    f.setTextIndent(p.recuoPrimeira / twipsPorPixel);
+    f.setLeftMargin(pixels(p.recuoEsquerdo));
+    f.setRightMargin(pixels(p.recuoDireito));
+    f.setTextIndent(pixels(p.recuoPrimeira));
     // A hanging indent carries an implicit tab stop at the left indent (bulleted paragraphs).
     if (p.recuoPrimeira < 0 && p.recuoEsquerdo > 0)
-        f.setTabPositions(
-            {QTextOption::Tab(p.recuoEsquerdo / twipsPorPixel, QTextOption::LeftTab)});
-    f.setTopMargin(p.espaçoAntes / twipsPorPixel);
-    f.setBottomMargin(p.espaçoDepois / twipsPorPixel);
+        f.setTabPositions({QTextOption::Tab(pixels(p.recuoEsquerdo), QTextOption::LeftTab)});
+    f.setTopMargin(pixels(p.espaçoAntes));
+    f.setBottomMargin(pixels(p.espaçoDepois));
     if (p.entreLinhas != 0) {
+        const double linhas = pixels(p.entreLinhas);
         if (p.múltiplo && p.entreLinhas > 0)
-            f.setLineHeight(p.entreLinhas * 100.0 / 240, QTextBlockFormat::ProportionalHeight);
+            f.setLineHeight(linhas * twipsPorPixel * 100 / 240,
+                            QTextBlockFormat::ProportionalHeight);
         else if (p.entreLinhas > 0)
-            f.setLineHeight(p.entreLinhas / twipsPorPixel, QTextBlockFormat::MinimumHeight);
+            f.setLineHeight(linhas, QTextBlockFormat::MinimumHeight);
         else
-            f.setLineHeight(-double(p.entreLinhas) / twipsPorPixel, QTextBlockFormat::FixedHeight);
+            f.setLineHeight(-linhas, QTextBlockFormat::FixedHeight);
     }
     return f;
 }
@@ -121,6 +147,86 @@ QImage caixaVazia(QSize tamanho) {
     p.setPen(QPen(Qt::gray, 1));
     p.drawRect(QRectF(0.5, 0.5, tamanho.width() - 1, tamanho.height() - 1));
     return img;
+}
+
+// Names that ICU (through QStringDecoder) knows, by code page. The Mac pages of Japanese, Chinese
+// and Korean are read as the pages they extend (ICU has no converter of their own for them).
+constexpr std::pair<int, const char*> nomesDasPáginas[] = {
+    {437, "IBM437"},
+    {708, "ISO-8859-6"},
+    {720, "windows-720"},
+    {737, "cp737"},
+    {775, "cp775"},
+    {850, "IBM850"},
+    {852, "IBM852"},
+    {855, "IBM855"},
+    {857, "IBM857"},
+    {858, "IBM858"},
+    {860, "IBM860"},
+    {861, "IBM861"},
+    {862, "IBM862"},
+    {863, "IBM863"},
+    {864, "IBM864"},
+    {865, "IBM865"},
+    {866, "IBM866"},
+    {869, "IBM869"},
+    {874, "windows-874"},
+    {932, "Shift_JIS"},
+    {936, "GBK"},
+    {949, "windows-949"},
+    {950, "windows-950"},
+    {1200, "UTF-16LE"},
+    {1201, "UTF-16BE"},
+    {1250, "windows-1250"},
+    {1251, "windows-1251"},
+    {1252, "windows-1252"},
+    {1253, "windows-1253"},
+    {1254, "windows-1254"},
+    {1255, "windows-1255"},
+    {1256, "windows-1256"},
+    {1257, "windows-1257"},
+    {1258, "windows-1258"},
+    {10000, "macintosh"},
+    {10001, "Shift_JIS"},
+    {10002, "Big5"},
+    {10003, "EUC-KR"},
+    {10006, "x-mac-greek"},
+    {10007, "x-mac-cyrillic"},
+    {10008, "GB2312"},
+    {10017, "x-mac-cyrillic"},
+    {10029, "x-mac-centraleurroman"},
+    {10081, "x-mac-turkish"},
+    {20127, "US-ASCII"},
+    {20866, "KOI8-R"},
+    {20932, "EUC-JP"},
+    {21866, "KOI8-U"},
+    {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},
+    {28593, "ISO-8859-3"},
+    {28594, "ISO-8859-4"},
+    {28595, "ISO-8859-5"},
+    {28596, "ISO-8859-6"},
+    {28597, "ISO-8859-7"},
+    {28598, "ISO-8859-8"},
+    {28599, "ISO-8859-9"},
+    {28603, "ISO-8859-13"},
+    {28605, "ISO-8859-15"},
+    {38598, "ISO-8859-8"},
+    {50220, "ISO-2022-JP"},
+    {51932, "EUC-JP"},
+    {51936, "GB2312"},
+    {51949, "EUC-KR"},
+    {54936, "GB18030"},
+    {65001, "UTF-8"},
+};
+static_assert(std::is_sorted(std::begin(nomesDasPáginas), std::end(nomesDasPáginas)),
+              "the code page table must be sorted");
+
+// The name by which the codec layer knows a Windows code page; null when it has none.
+const char* nomeDaPágina(int página) {
+    auto it = std::lower_bound(std::begin(nomesDasPáginas), std::end(nomesDasPáginas), página,
+                               [](const auto& n, int p) { return n.first < p; });
+    return it != std::end(nomesDasPáginas) && it->first == página ? it->second : nullptr;
 }
 
 } // namespace
@@ -173,9 +279,13 @@ QImage desenhaImagem(const Imagem& imagem) {
 SaídaDocumento::SaídaDocumento(QTextDocument* documento)
     : documento_(documento), cursor_(documento) {
     cursor_.movePosition(QTextCursor::End);
+    // One edit block for the whole reading: outside one, every insertion lays the block out
+    // again to place the cursor, which grows with the square of a paragraph's runs.
+    cursor_.beginEditBlock();
 }
 
 void SaídaDocumento::abreBloco() {
+    posiciona();
     if (blocoPendente_) {
         cursor_.insertBlock();
         blocoPendente_ = false;
@@ -209,27 +319,149 @@ void SaídaDocumento::imagem(const Imagem& imagem, const Estilo& estilo) {
     cursor_.insertImage(f);
 }
 
-std::u16string SaídaDocumento::decodifica(int páginaCódigo, std::string_view bytes) {
-    if (páginaCódigo != 1252 && páginaCódigo > 0) {
-        QByteArray nome = páginaCódigo == 65001   ? QByteArray("UTF-8")
-                          : páginaCódigo == 10000 ? QByteArray("macintosh")
-                          : páginaCódigo >= 1250 && páginaCódigo <= 1258
-                              ? "windows-" + QByteArray::number(páginaCódigo)
-                              : "CP" + QByteArray::number(páginaCódigo);
-        QStringDecoder decodificador(nome.constData());
-        if (decodificador.isValid()) {
-            QString s = decodificador(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-            return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()),
-                                  std::size_t(s.size()));
+void SaídaDocumento::nívelTabela(int nível) {
+    nível_ = std::clamp(nível, 0, níveisMáximosTabela);
+}
+
+// Brings the cursor to where content of the level told goes: tables deeper than it closed, the
+// ones it lacks opened, each in the current cell of the one around it.
+void SaídaDocumento::posiciona() {
+    while (tabelas_.size() > std::size_t(nível_))
+        fechaTabela();
+    if (!tabelas_.empty())
+        avança(tabelas_.back());
+    while (tabelas_.size() < std::size_t(nível_)) {
+        QTextTableFormat f;
+        f.setCellSpacing(0);
+        f.setCellPadding(2);
+        f.setBorder(1);
+        f.setBorderCollapse(true);
+        f.setBorderBrush(Qt::black);
+        // A table starts a block of its own; the text before it keeps the block it was in.
+        Tabela t;
+        t.tabela = cursor_.insertTable(1, 1, f);
+        cursor_ = t.tabela->cellAt(0, 0).firstCursorPosition();
+        tabelas_.push_back(std::move(t));
+        blocoPendente_ = false;
+    }
+}
+
+void SaídaDocumento::fechaTabela() {
+    QTextTable* t = tabelas_.back().tabela;
+    const int usadas = tabelas_.back().linha + 1;
+    tabelas_.pop_back();
+    if (t->rows() > usadas)
+        t->removeRows(usadas, t->rows() - usadas);
+    cursor_.setPosition(t->lastPosition() + 1); // the block that follows the table
+    blocoPendente_ = false;
+}
+
+void SaídaDocumento::termina() {
+    nível_ = 0;
+    while (!tabelas_.empty())
+        fechaTabela();
+    if (!terminou_)
+        cursor_.endEditBlock();
+    terminou_ = true;
+}
+
+SaídaDocumento::~SaídaDocumento() {
+    termina();
+}
+
+// A table rebuilds its whole grid after each change of shape, so rows are added in growing
+// batches (the spare ones go when the table closes), and the cells of a table are bounded.
+void SaídaDocumento::avança(Tabela& t) {
+    constexpr int célulasPorTabela = 100000;
+    const int colunas = t.tabela->columns();
+    if (t.linhaFechada) {
+        if (t.linha + 1 >= t.tabela->rows()) {
+            const int linhas = std::min(t.tabela->rows(), célulasPorTabela / colunas - t.linha - 1);
+            if (linhas > 0)
+                t.tabela->appendRows(linhas);
+        }
+        if (t.linha + 1 < t.tabela->rows())
+            ++t.linha; // past the bound, what follows stays in the last row
+        t.coluna = 0;
+    } else if (t.célulaFechada) {
+        if (t.coluna + 1 < colunas) {
+            ++t.coluna;
+        } else if (colunas < int(célulasMáximas) &&
+                   t.tabela->rows() * (colunas + 1) <= célulasPorTabela) {
+            t.tabela->appendColumns(1);
+            ++t.coluna;
+            aplicaLarguras(t);
+        }
+    } else {
+        return;
+    }
+    t.linhaFechada = t.célulaFechada = false;
+    cursor_ = t.tabela->cellAt(t.linha, t.coluna).firstCursorPosition();
+    blocoPendente_ = false;
+}
+
+void SaídaDocumento::célula(const FormatoParágrafo& formato, const Estilo& estilo) {
+    parágrafo(formato, estilo);
+    if (!tabelas_.empty()) {
+        blocoPendente_ = false;
+        tabelas_.back().célulaFechada = true;
+    }
+}
+
+void SaídaDocumento::linha(const Linha& linha) {
+    while (tabelas_.size() > std::size_t(nível_))
+        fechaTabela();
+    if (tabelas_.size() < std::size_t(nível_) || tabelas_.empty())
+        return; // no row of that table is open
+    Tabela& t = tabelas_.back();
+    // Columns take the widths of the first row that defines them.
+    const std::size_t n = std::min(linha.limites.size(), std::size_t(t.tabela->columns()));
+    t.larguras.resize(std::size_t(t.tabela->columns()));
+    bool novas = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::int64_t esquerda = i > 0 ? linha.limites[i - 1] : linha.esquerda;
+        if (t.larguras[i] == 0 && linha.limites[i] > esquerda) {
+            // Widths from damaged documents stay within a picture's largest size.
+            t.larguras[i] = int(std::min<std::int64_t>(linha.limites[i] - esquerda, 16384 * 15));
+            novas = true;
         }
     }
-    return Saída::decodifica(páginaCódigo, bytes);
+    if (novas)
+        aplicaLarguras(t);
+    t.linhaFechada = true;
+    t.célulaFechada = false;
+}
+
+void SaídaDocumento::aplicaLarguras(Tabela& t) {
+    t.larguras.resize(std::size_t(t.tabela->columns()));
+    QList<QTextLength> restrições;
+    for (int largura : t.larguras)
+        restrições.append(largura > 0
+                              ? QTextLength(QTextLength::FixedLength, largura / twipsPorPixel)
+                              : QTextLength());
+    QTextTableFormat f = t.tabela->format();
+    f.setColumnWidthConstraints(restrições);
+    t.tabela->setFormat(f);
+}
+
+std::u16string SaídaDocumento::decodifica(int páginaCódigo, std::string_view bytes) {
+    if (páginaCódigo != 1252 && páginaCódigo != decodificadorPágina_) {
+        decodificadorPágina_ = páginaCódigo;
+        const char* nome = nomeDaPágina(páginaCódigo);
+        decodificador_ = nome ? QStringDecoder(nome) : QStringDecoder();
+    }
+    if (páginaCódigo == 1252 || !decodificador_.isValid())
+        return Saída::decodifica(páginaCódigo, bytes);
+    decodificador_.resetState();
+    QString s = decodificador_(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()), std::size_t(s.size()));
 }
 
 void carregaDocumento(QTextDocument* documento, std::string_view rtf) {
     documento->clear();
     SaídaDocumento saída(documento);
     ler(rtf, saída);
+    saída.termina();
 }
 
 } // namespace vb::rtf

@@ -137,6 +137,14 @@ std::u16string Saída::decodifica(int, std::string_view bytes) {
     return decodifica1252(bytes);
 }
 
+void Saída::nívelTabela(int) {}
+
+void Saída::célula(const FormatoParágrafo& formato, const Estilo& estilo) {
+    parágrafo(formato, estilo);
+}
+
+void Saída::linha(const Linha&) {}
+
 Tamanho tamanhoEmPixels(const Imagem& imagem) {
     bool metarquivo = imagem.tipo == TipoImagem::Wmf || imagem.tipo == TipoImagem::Emf;
     auto lado = [&](int meta, int natural, int escala) -> int {
@@ -166,7 +174,8 @@ enum class Ação : std::uint8_t {
     Fontes,
     Cores,
     Imagem,
-    Mostrar, // destinations whose text is shown (\pntext, \shppict, \result ...)
+    Aninhadas, // \nesttableprops: the definition of a nested table's row
+    Mostrar,   // destinations whose text is shown (\pntext, \shppict, \result ...)
     Ansi,
     Mac,
     Pc,
@@ -179,6 +188,14 @@ enum class Ação : std::uint8_t {
     Linha,
     Tab,
     Célula,
+    CélulaAninhada,
+    FimLinha,
+    FimLinhaAninhada,
+    Intbl,
+    Itap,
+    Trowd,
+    Trleft,
+    Cellx,
     Caractere,
     Pard,
     Ql,
@@ -197,6 +214,10 @@ enum class Ação : std::uint8_t {
     I,
     Ul,
     UlNenhum,
+    Strike,
+    Super,
+    Sub,
+    NoSuperSub,
     V,
     F,
     Fs,
@@ -228,8 +249,12 @@ bool éDestino(Ação a) {
 struct Chave {
     std::string_view nome;
     Ação ação;
-    char16_t caractere = 0;
+    char16_t valor = 0; // the character of Ação::Caractere, the Sublinhado of Ação::Ul
 };
+
+constexpr char16_t operator+(Sublinhado s) {
+    return char16_t(s);
+}
 
 // Sorted by name: looked up by binary search.
 constexpr Chave chaves[] = {
@@ -246,6 +271,7 @@ constexpr Chave chaves[] = {
     {"bullet", Ação::Caractere, 0x2022},
     {"cb", Ação::Cb},
     {"cell", Ação::Célula},
+    {"cellx", Ação::Cellx},
     {"cf", Ação::Cf},
     {"colortbl", Ação::Cores},
     {"comment", Ação::Ignorar},
@@ -283,6 +309,8 @@ constexpr Chave chaves[] = {
     {"highlight", Ação::Cb},
     {"i", Ação::I},
     {"info", Ação::Ignorar},
+    {"intbl", Ação::Intbl},
+    {"itap", Ação::Itap},
     {"jpegblip", Ação::Jpegblip},
     {"latentstyles", Ação::Ignorar},
     {"ldblquote", Ação::Caractere, 0x201C},
@@ -293,9 +321,12 @@ constexpr Chave chaves[] = {
     {"listtext", Ação::Mostrar},
     {"lquote", Ação::Caractere, 0x2018},
     {"mac", Ação::Mac},
-    {"nestcell", Ação::Célula},
-    {"nestrow", Ação::Par},
+    {"nestcell", Ação::CélulaAninhada},
+    {"nestrow", Ação::FimLinhaAninhada},
+    {"nesttableprops", Ação::Aninhadas},
+    {"nonesttables", Ação::Ignorar},
     {"nonshppict", Ação::Ignorar},
+    {"nosupersub", Ação::NoSuperSub},
     {"objclass", Ação::Ignorar},
     {"objdata", Ação::Ignorar},
     {"object", Ação::Mostrar},
@@ -327,7 +358,7 @@ constexpr Chave chaves[] = {
     {"result", Ação::Mostrar},
     {"revtbl", Ação::Ignorar},
     {"ri", Ação::Ri},
-    {"row", Ação::Par},
+    {"row", Ação::FimLinha},
     {"rquote", Ação::Caractere, 0x2019},
     {"rsidtbl", Ação::Ignorar},
     {"sa", Ação::Sa},
@@ -335,21 +366,37 @@ constexpr Chave chaves[] = {
     {"shppict", Ação::Mostrar},
     {"sl", Ação::Sl},
     {"slmult", Ação::Slmult},
+    {"strike", Ação::Strike},
+    {"striked", Ação::Strike},
     {"stylesheet", Ação::Ignorar},
+    {"sub", Ação::Sub},
+    {"super", Ação::Super},
     {"tab", Ação::Tab},
     {"tc", Ação::Ignorar},
     {"template", Ação::Ignorar},
     {"themedata", Ação::Ignorar},
+    {"trleft", Ação::Trleft},
+    {"trowd", Ação::Trowd},
     {"u", Ação::U},
     {"uc", Ação::Uc},
-    {"ul", Ação::Ul},
-    {"uld", Ação::Ul},
-    {"uldash", Ação::Ul},
-    {"uldb", Ação::Ul},
+    {"ul", Ação::Ul, +Sublinhado::Simples},
+    {"uld", Ação::Ul, +Sublinhado::Pontilhado},
+    {"uldash", Ação::Ul, +Sublinhado::Tracejado},
+    {"uldashd", Ação::Ul, +Sublinhado::TraçoPonto},
+    {"uldashdd", Ação::Ul, +Sublinhado::TraçoPontoPonto},
+    {"uldb", Ação::Ul, +Sublinhado::Simples},
+    {"ulhwave", Ação::Ul, +Sublinhado::Ondulado},
+    {"ulldash", Ação::Ul, +Sublinhado::Tracejado},
     {"ulnone", Ação::UlNenhum},
-    {"ulth", Ação::Ul},
-    {"ulw", Ação::Ul},
-    {"ulwave", Ação::Ul},
+    {"ulth", Ação::Ul, +Sublinhado::Simples},
+    {"ulthd", Ação::Ul, +Sublinhado::Pontilhado},
+    {"ulthdash", Ação::Ul, +Sublinhado::Tracejado},
+    {"ulthdashd", Ação::Ul, +Sublinhado::TraçoPonto},
+    {"ulthdashdd", Ação::Ul, +Sublinhado::TraçoPontoPonto},
+    {"ulthldash", Ação::Ul, +Sublinhado::Tracejado},
+    {"ululdbwave", Ação::Ul, +Sublinhado::Ondulado},
+    {"ulw", Ação::Ul, +Sublinhado::Simples},
+    {"ulwave", Ação::Ul, +Sublinhado::Ondulado},
     {"v", Ação::V},
     {"wbitmap", Ação::Wbitmap},
     {"wmetafile", Ação::Wmetafile},
@@ -415,6 +462,24 @@ int páginaDoConjunto(int conjunto) {
     }
 }
 
+// Code pages of two bytes to a character, where a byte of a Latin text means something else.
+bool multibyte(int página) {
+    switch (página) {
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 1361:
+    case 10001:
+    case 10002:
+    case 10003:
+    case 10008:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The bullets that lists take from the symbol fonts.
 std::u16string decodificaSímbolos(std::string_view bytes, bool wingdings) {
     std::u16string s;
@@ -460,7 +525,9 @@ struct FormatoCaractere {
     int meiosPontos = 24;
     bool negrito = false;
     bool itálico = false;
-    bool sublinhado = false;
+    Sublinhado sublinhado = Sublinhado::Nenhum;
+    bool riscado = false;
+    Posição posição = Posição::Normal;
     bool oculto = false;
     int cor = -1;   // index into the colour table
     int fundo = -1; // index into the colour table
@@ -469,6 +536,7 @@ struct FormatoCaractere {
 
 struct Estado {
     Destino destino = Destino::Texto;
+    bool aninhadas = false; // in \nesttableprops: row definitions are of the nested table
     FormatoCaractere car;
     FormatoParágrafo par;
     int uc = 1;
@@ -491,7 +559,8 @@ class Leitor {
 
     void lê(std::string_view rtf) {
         Tokenizador tk(rtf);
-        for (Token t = tk.próximo(); t.tipo != TipoToken::Fim; t = tk.próximo())
+        // Bytes after the brace that closes the document's outer group are not part of it.
+        for (Token t = tk.próximo(); t.tipo != TipoToken::Fim && !terminou_; t = tk.próximo())
             trata(t);
         // End of file inside groups: close them, which keeps what they held.
         excesso_ = 0;
@@ -504,17 +573,21 @@ class Leitor {
 
   private:
     Estado& atual() { return pilha_.back(); }
+    const Estado& atual() const { return pilha_.back(); }
 
     void trata(const Token& t) {
         if (t.tipo == TipoToken::Abre || t.tipo == TipoToken::Fecha) {
             pulando_ = 0;
             asterisco_ = false;
+            inícioGrupo_ = t.tipo == TipoToken::Abre;
             if (t.tipo == TipoToken::Abre)
                 abreGrupo();
-            else
-                fechaGrupo();
+            else if (fechaGrupo() && pilha_.size() == 1)
+                terminou_ = true;
             return;
         }
+        bool início = inícioGrupo_;
+        inícioGrupo_ = false;
         // Characters that stand in for the last \uN are dropped; a control word counts as one.
         if (pulando_ > 0) {
             if (t.tipo != TipoToken::Texto) {
@@ -543,7 +616,12 @@ class Leitor {
                 imagem_.dados.insert(imagem_.dados.end(), t.dados.begin(), t.dados.end());
             break;
         case TipoToken::Símbolo:
-            símbolo(t.símbolo);
+            if (t.símbolo == '*') {
+                asterisco_ = true;
+                asteriscoNoInício_ = início;
+            } else {
+                símbolo(t.símbolo);
+            }
             break;
         case TipoToken::Palavra:
             palavra(t, asterisco);
@@ -561,25 +639,24 @@ class Leitor {
         pilha_.push_back(pilha_.back());
     }
 
-    void fechaGrupo() {
+    // Whether a group state was closed (not a brace past the depth limit or one too many).
+    bool fechaGrupo() {
         if (excesso_ > 0) {
             --excesso_;
-            return;
+            return false;
         }
         if (pilha_.size() <= 1)
-            return; // a closing brace too many
+            return false; // a closing brace too many
         if (imagemAberta_ && pilha_.size() - 1 == nívelImagem_)
             fechaImagem();
         if (atual().destino == Destino::Fontes)
             fechaFonte();
         pilha_.pop_back();
+        return true;
     }
 
     void símbolo(char c) {
         switch (c) {
-        case '*':
-            asterisco_ = true;
-            break;
         case '\\':
         case '{':
         case '}':
@@ -602,7 +679,9 @@ class Leitor {
     void palavra(const Token& t, bool asterisco) {
         const Chave* chave = procuraChave(t.dados);
         if (asterisco && (!chave || !éDestino(chave->ação))) {
-            atual().destino = Destino::Ignorar; // {\*\unknown ...}: skipped whole
+            // {\*\unknown ...} is skipped whole; a \* later in a group marks only its word.
+            if (asteriscoNoInício_)
+                atual().destino = Destino::Ignorar;
             return;
         }
         if (!chave)
@@ -635,6 +714,9 @@ class Leitor {
             }
             break;
         case Ação::Mostrar:
+            break;
+        case Ação::Aninhadas:
+            e.aninhadas = true;
             break;
         case Ação::Ansi:
             página_ = 1252;
@@ -711,11 +793,38 @@ class Leitor {
             unidade(0x2028);
             break;
         case Ação::Tab:
-        case Ação::Célula:
             unidade(u'\t');
             break;
+        case Ação::Célula:
+            fimDeCélula(1);
+            break;
+        case Ação::CélulaAninhada:
+            fimDeCélula(nívelAninhado());
+            break;
+        case Ação::FimLinha:
+            fimDeLinha(1);
+            break;
+        case Ação::FimLinhaAninhada:
+            fimDeLinha(nívelAninhado());
+            break;
+        case Ação::Intbl:
+            e.par.nívelTabela = std::max(e.par.nívelTabela, 1);
+            break;
+        case Ação::Itap:
+            e.par.nívelTabela = std::clamp(p, 0, níveisMáximosTabela);
+            break;
+        case Ação::Trowd:
+            definição() = Linha{};
+            break;
+        case Ação::Trleft:
+            definição().esquerda = p;
+            break;
+        case Ação::Cellx:
+            if (definição().limites.size() < célulasMáximas)
+                definição().limites.push_back(p);
+            break;
         case Ação::Caractere:
-            unidade(chave.caractere);
+            unidade(chave.valor);
             break;
         case Ação::Pard:
             e.par = FormatoParágrafo{};
@@ -763,10 +872,22 @@ class Leitor {
             e.car.itálico = liga;
             break;
         case Ação::Ul:
-            e.car.sublinhado = liga;
+            e.car.sublinhado = liga ? Sublinhado(chave.valor) : Sublinhado::Nenhum;
             break;
         case Ação::UlNenhum:
-            e.car.sublinhado = false;
+            e.car.sublinhado = Sublinhado::Nenhum;
+            break;
+        case Ação::Strike:
+            e.car.riscado = liga;
+            break;
+        case Ação::Super:
+        case Ação::Sub:
+            e.car.posição = !liga                       ? Posição::Normal
+                            : chave.ação == Ação::Super ? Posição::Sobrescrito
+                                                        : Posição::Subscrito;
+            break;
+        case Ação::NoSuperSub:
+            e.car.posição = Posição::Normal;
             break;
         case Ação::V:
             e.car.oculto = liga;
@@ -830,13 +951,45 @@ class Leitor {
         }
     }
 
-    // Paragraph end (also \row and a backslash before a line end).
+    // Paragraph end (also a backslash before a line end).
     void fimDeParágrafo() {
         if (atual().destino != Destino::Texto)
             return;
         esvazia();
+        diz(atual().par.nívelTabela);
         saída_.parágrafo(atual().par, estilo(atual().car));
         conteúdo_ = false;
+    }
+
+    // \cell ends a cell of the outer table, \nestcell one of the table its paragraph is in.
+    void fimDeCélula(int nível) {
+        esvazia();
+        diz(nível);
+        saída_.célula(atual().par, estilo(atual().car));
+        conteúdo_ = false;
+    }
+
+    void fimDeLinha(int nível) {
+        esvazia();
+        diz(nível);
+        saída_.linha(definições_[std::size_t(nível)]);
+        conteúdo_ = false;
+    }
+
+    int nívelAninhado() const { return std::max(atual().par.nívelTabela, 2); }
+
+    // The row definition that \trowd and \cellx write: the nested table's inside
+    // \nesttableprops, the outer table's elsewhere.
+    Linha& definição() { return definições_[std::size_t(atual().aninhadas ? nívelAninhado() : 1)]; }
+
+    // Tells the sink the table level of what follows; the run before it belongs to the level
+    // told before.
+    void diz(int nível) {
+        if (nível == nívelDito_)
+            return;
+        esvazia();
+        nívelDito_ = nível;
+        saída_.nívelTabela(nível);
     }
 
     void texto(std::string_view bytes) {
@@ -911,6 +1064,7 @@ class Leitor {
 
     // Text is handed over in runs of one format: a new format ends the run before.
     void prepara() {
+        diz(atual().par.nívelTabela);
         if (temTrecho_ && formatoTrecho_ == atual().car)
             return;
         esvazia();
@@ -922,11 +1076,7 @@ class Leitor {
         if (bytes_.empty())
             return;
         const Fonte* f = fonte(formatoTrecho_.fonte);
-        int pg = 0;
-        if (f)
-            pg = f->página > 0 ? f->página : páginaDoConjunto(f->conjunto);
-        if (pg == 0)
-            pg = página_;
+        int pg = páginaDa(f);
         if (pg == páginaSímbolo)
             trecho_ += decodificaSímbolos(bytes_, f && f->nome.starts_with(u"Wingdings"));
         else
@@ -944,6 +1094,19 @@ class Leitor {
         temTrecho_ = false;
     }
 
+    // The code page of a font's bytes: its \cpg, else its character set. ANSI and fonts without
+    // a set take the document's page, but ANSI in a document of a Far East multi-byte page is
+    // Windows-1252: those documents give their Latin fonts the ANSI set.
+    int páginaDa(const Fonte* f) const {
+        if (f && f->página > 0)
+            return f->página;
+        if (int pg = f ? páginaDoConjunto(f->conjunto) : 0)
+            return pg;
+        if (f && f->conjunto == 0 && multibyte(página_))
+            return 1252;
+        return página_;
+    }
+
     const Fonte* fonte(int número) const {
         auto it = fontes_.find(número < 0 ? deff_ : número);
         return it == fontes_.end() ? nullptr : &it->second;
@@ -957,6 +1120,8 @@ class Leitor {
         e.negrito = c.negrito;
         e.itálico = c.itálico;
         e.sublinhado = c.sublinhado;
+        e.riscado = c.riscado;
+        e.posição = c.posição;
         auto procura = [this](int i, bool& tem, Cor& cor) {
             if (i >= 0 && std::size_t(i) < cores_.size() && !cores_[std::size_t(i)].automática) {
                 tem = true;
@@ -975,9 +1140,14 @@ class Leitor {
         while (!nomeFonte_.empty() && nomeFonte_.back() == ' ')
             nomeFonte_.pop_back();
         std::size_t início = nomeFonte_.find_first_not_of(' ');
-        fonteAtual_.nome = decodifica1252(início == std::string::npos
-                                              ? std::string_view()
-                                              : std::string_view(nomeFonte_).substr(início));
+        std::string_view nome = início == std::string::npos
+                                    ? std::string_view()
+                                    : std::string_view(nomeFonte_).substr(início);
+        // The name is written in the font's own character set (a Japanese font's name in
+        // Shift-JIS); a symbol font's name is plain ASCII.
+        int pg = páginaDa(&fonteAtual_);
+        fonteAtual_.nome =
+            pg == páginaSímbolo || pg == 1252 ? decodifica1252(nome) : saída_.decodifica(pg, nome);
         fontes_.emplace(númeroFonte_, std::move(fonteAtual_));
         fonteAtual_ = Fonte{};
         nomeFonte_.clear();
@@ -992,6 +1162,7 @@ class Leitor {
             return;
         }
         esvazia();
+        diz(fora.par.nívelTabela);
         saída_.imagem(imagem_, estilo(fora.car));
         imagem_ = Imagem{};
         conteúdo_ = true;
@@ -1002,9 +1173,14 @@ class Leitor {
     std::size_t excesso_ = 0; // groups opened beyond the depth limit
     int pulando_ = 0;         // characters still to drop after \uN
     bool asterisco_ = false;
+    bool asteriscoNoInício_ = false; // the \* was the first thing in its group
+    bool inícioGrupo_ = false;       // nothing read yet in the group just opened
+    bool terminou_ = false;          // the outer group is closed
     int página_ = 1252;
     int deff_ = 0;
     bool conteúdo_ = false; // something shown since the last paragraph end
+    int nívelDito_ = 0;     // the table level the sink was told last
+    std::array<Linha, níveisMáximosTabela + 1> definições_; // row definitions by table level
 
     std::map<int, Fonte> fontes_;
     bool fonteAberta_ = false;

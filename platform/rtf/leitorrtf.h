@@ -55,13 +55,28 @@ struct Cor {
     bool operator==(const Cor&) const = default;
 };
 
+// Underline kinds, the nearest of each RTF underline among those a text format can draw.
+enum class Sublinhado : std::uint8_t {
+    Nenhum,
+    Simples, // also words only, double and thick
+    Tracejado,
+    Pontilhado,
+    TraçoPonto,
+    TraçoPontoPonto,
+    Ondulado,
+};
+
+enum class Posição : std::uint8_t { Normal, Sobrescrito, Subscrito };
+
 // Character format of a text run, with the font and colours already looked up in their tables.
 struct Estilo {
     std::u16string_view família; // empty when the document names no font
     double pontos = 12;
     bool negrito = false;
     bool itálico = false;
-    bool sublinhado = false;
+    Sublinhado sublinhado = Sublinhado::Nenhum;
+    bool riscado = false;
+    Posição posição = Posição::Normal;
     bool temCor = false;
     Cor cor;
     bool temFundo = false;
@@ -78,7 +93,20 @@ struct FormatoParágrafo {
     int espaçoDepois = 0;
     int entreLinhas = 0;   // \slN: 0 = single; > 0 at least, < 0 exactly |N| twips
     bool múltiplo = false; // \slmult1: N / 240 lines
+    int nívelTabela = 0;   // \intbl, \itapN: in a cell of a table nested N deep; 0 = outside
     bool operator==(const FormatoParágrafo&) const = default;
+};
+
+// Tables nested deeper than this are read as part of the deepest table kept; rows hold at most
+// so many cells.
+constexpr int níveisMáximosTabela = 8;
+constexpr std::size_t célulasMáximas = 63;
+
+// A table row as its definition gives it: the row's left edge (\trleft) and the right edge of
+// each cell (\cellx), in twips from the left margin.
+struct Linha {
+    int esquerda = 0;
+    std::vector<int> limites;
 };
 
 enum class TipoImagem { Desconhecido, Png, Jpeg, Dib, Wmf, Emf, Ddb };
@@ -110,6 +138,13 @@ class Saída {
     // Ends the current paragraph; estilo is the character format in force at its end.
     virtual void parágrafo(const FormatoParágrafo& formato, const Estilo& estilo) = 0;
     virtual void imagem(const Imagem& imagem, const Estilo& estilo) = 0;
+    // Tables. What follows (text, pictures, paragraph and cell ends) lies in a cell of a table
+    // nested this deep, 0 being outside any table; told whenever it changes.
+    virtual void nívelTabela(int nível);
+    // Ends the current cell, its last paragraph with it. By default a paragraph end.
+    virtual void célula(const FormatoParágrafo& formato, const Estilo& estilo);
+    // Ends the current row of the table at the level told.
+    virtual void linha(const Linha& linha);
     // Turns bytes of a code page into text. This one knows 1252 and reads any other page as 1252.
     virtual std::u16string decodifica(int páginaCódigo, std::string_view bytes);
 };

@@ -24,6 +24,17 @@ class Verificador : public vb::rtf::Saída {
         if (++parágrafos_ > entrada_ + 1)
             std::abort();
     }
+    void nívelTabela(int nível) override {
+        if (nível < 0 || nível > vb::rtf::níveisMáximosTabela)
+            std::abort();
+    }
+    void célula(const vb::rtf::FormatoParágrafo& f, const vb::rtf::Estilo& e) override {
+        parágrafo(f, e);
+    }
+    void linha(const vb::rtf::Linha& l) override {
+        if (l.limites.size() > vb::rtf::célulasMáximas || ++linhas_ > entrada_)
+            std::abort();
+    }
     void imagem(const vb::rtf::Imagem& i, const vb::rtf::Estilo&) override {
         if (i.dados.size() > entrada_)
             std::abort();
@@ -36,6 +47,7 @@ class Verificador : public vb::rtf::Saída {
     std::size_t entrada_;
     std::size_t caracteres_ = 0;
     std::size_t parágrafos_ = 0;
+    std::size_t linhas_ = 0;
 };
 
 } // namespace

@@ -19,17 +19,25 @@ inline std::string utf8(std::u16string_view s) {
 }
 
 struct Evento {
-    enum Tipo { Texto, Parágrafo, Imagem } tipo;
+    enum Tipo { Texto, Parágrafo, Imagem, Nível, Célula, Linha } tipo;
     std::string texto;
     std::string família;
     vb::rtf::Estilo estilo; // família is not kept here (its view would dangle)
     vb::rtf::FormatoParágrafo parágrafo;
     vb::rtf::Imagem imagem;
+    int nível = 0;
+    vb::rtf::Linha linha = {};
 };
 
 class Gravador : public vb::rtf::Saída {
   public:
     std::vector<Evento> eventos;
+    std::vector<std::pair<int, std::string>> decodificados; // code page and bytes, in order
+
+    std::u16string decodifica(int página, std::string_view bytes) override {
+        decodificados.emplace_back(página, bytes);
+        return Saída::decodifica(página, bytes);
+    }
 
     void texto(std::u16string_view t, const vb::rtf::Estilo& e) override {
         eventos.push_back({Evento::Texto, utf8(t), utf8(e.família), limpa(e), {}, {}});
@@ -41,11 +49,40 @@ class Gravador : public vb::rtf::Saída {
         eventos.push_back({Evento::Imagem, {}, utf8(e.família), limpa(e), {}, i});
     }
 
-    // The text read: paragraphs end with "|", pictures show as "[img]".
+    void nívelTabela(int n) override { eventos.push_back({Evento::Nível, {}, {}, {}, {}, {}, n}); }
+    void célula(const vb::rtf::FormatoParágrafo& f, const vb::rtf::Estilo& e) override {
+        eventos.push_back({Evento::Célula, {}, utf8(e.família), limpa(e), f, {}});
+    }
+    void linha(const vb::rtf::Linha& l) override {
+        eventos.push_back({Evento::Linha, {}, {}, {}, {}, {}, 0, l});
+    }
+
+    // The text read: paragraphs end with "|", pictures show as "[img]"; table levels as "<n>",
+    // cell ends as "^" and row ends as "#".
     std::string plano() const {
         std::string s;
-        for (const Evento& e : eventos)
-            s += e.tipo == Evento::Texto ? e.texto : e.tipo == Evento::Parágrafo ? "|" : "[img]";
+        for (const Evento& e : eventos) {
+            switch (e.tipo) {
+            case Evento::Texto:
+                s += e.texto;
+                break;
+            case Evento::Parágrafo:
+                s += "|";
+                break;
+            case Evento::Imagem:
+                s += "[img]";
+                break;
+            case Evento::Nível:
+                s += "<" + std::to_string(e.nível) + ">";
+                break;
+            case Evento::Célula:
+                s += "^";
+                break;
+            case Evento::Linha:
+                s += "#";
+                break;
+            }
+        }
         return s;
     }
     std::vector<const Evento*> de(Evento::Tipo tipo) const {

@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,36 @@ TEST_F(Documento, FormatosDeParágrafoEDeCaractere) {
     EXPECT_EQ(b.next().text(), "fim");
 }
 
+TEST_F(Documento, DistânciasDeParágrafoDentroDeUmaPágina) {
+    // Damaged documents: distances of millions of pixels hung the layout.
+    carrega(
+        R"({\rtf1\pard\sb118030101\sa-99999999\li99999999\sl-99999999 a\par\sl99999999\slmult1 b\par})");
+    const QTextBlockFormat f = doc.begin().blockFormat();
+    EXPECT_DOUBLE_EQ(f.topMargin(), 2112);
+    EXPECT_DOUBLE_EQ(f.bottomMargin(), -2112);
+    EXPECT_DOUBLE_EQ(f.leftMargin(), 2112);
+    EXPECT_DOUBLE_EQ(f.lineHeight(), 2112);
+    EXPECT_DOUBLE_EQ(doc.begin().next().blockFormat().lineHeight(), 31680 * 100.0 / 240);
+}
+
+TEST_F(Documento, SobrescritoRiscadoEEstiloDoSublinhado) {
+    carrega(R"({\rtf1 m{\super 2}{\sub 3}{\strike r}{\uld p}{\ulwave o}{\uldb d}})");
+    EXPECT_EQ(doc.toPlainText(), "m23rpod");
+    std::vector<QTextCharFormat> f;
+    for (auto it = doc.begin().begin(); !it.atEnd(); ++it)
+        f.push_back(it.fragment().charFormat());
+    ASSERT_EQ(f.size(), 7u);
+    EXPECT_EQ(f[0].verticalAlignment(), QTextCharFormat::AlignNormal);
+    EXPECT_EQ(f[1].verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(f[2].verticalAlignment(), QTextCharFormat::AlignSubScript);
+    EXPECT_TRUE(f[3].fontStrikeOut());
+    EXPECT_FALSE(f[4].fontStrikeOut());
+    EXPECT_EQ(f[4].underlineStyle(), QTextCharFormat::DotLine);
+    EXPECT_EQ(f[5].underlineStyle(), QTextCharFormat::WaveUnderline);
+    EXPECT_TRUE(f[6].fontUnderline());
+    EXPECT_EQ(f[0].underlineStyle(), QTextCharFormat::NoUnderline);
+}
+
 TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
     carrega(R"({\rtf1\ansi\ansicpg1252 exem\-plo Pg {\lang1033\cf1 12}\line x\par})");
     EXPECT_EQ(doc.toRawText(), QString::fromUtf8("exemplo Pg 12\u2028x"));
@@ -86,6 +117,141 @@ TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
     carrega(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}{\f2\fcharset2 Wingdings;}}
 {\f1\'b7}{\f2\'a7\'d8}})");
     EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("•▪➢"));
+}
+
+TEST_F(Documento, FontesLatinasEJaponesasNoMesmoDocumento) {
+    carrega(R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fnil\fcharset128 \'82\'6c\'82\'72 Mincho;}
+{\f1\fswiss\fcharset0 Arial;}}\'82\'a0\f1 caf\'e9\f0\'82\'a2})");
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("あcaféい"));
+    auto it = doc.begin().begin();
+    EXPECT_TRUE(it.fragment().charFormat().fontFamilies().toStringList().contains(
+        QString::fromUtf8("ＭＳ Mincho")));
+}
+
+QString textoDa(const QTextTableCell& c) {
+    QTextCursor k = c.firstCursorPosition();
+    k.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return k.selectedText();
+}
+
+QTextTable* tabelaEm(QTextFrame* quadro, int i = 0) {
+    auto filhos = quadro->childFrames();
+    return i < filhos.size() ? qobject_cast<QTextTable*>(filhos[i]) : nullptr;
+}
+
+TEST_F(Documento, TabelasComLargurasDoCellx) {
+    carrega(R"({\rtf1 antes\par
+\trowd\trleft-108\cellx1392\cellx4392\pard\intbl a\cell b\par b2\cell\row
+\trowd\trleft-108\cellx1392\cellx4392\cellx6000\pard\intbl c\cell d\cell e\cell\row
+\pard depois\par})");
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    ASSERT_EQ(t->rows(), 2);
+    ASSERT_EQ(t->columns(), 3);
+    EXPECT_EQ(textoDa(t->cellAt(0, 0)), "a");
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), QString("b") + QChar::ParagraphSeparator + "b2");
+    EXPECT_EQ(textoDa(t->cellAt(0, 2)), "");
+    EXPECT_EQ(textoDa(t->cellAt(1, 2)), "e");
+    auto larguras = t->format().columnWidthConstraints();
+    ASSERT_EQ(larguras.size(), 3);
+    EXPECT_EQ(larguras[0], QTextLength(QTextLength::FixedLength, 100)); // (1392 + 108) / 15
+    EXPECT_EQ(larguras[1], QTextLength(QTextLength::FixedLength, 200));
+    EXPECT_EQ(larguras[2], QTextLength(QTextLength::FixedLength, 1608 / 15.0));
+    EXPECT_EQ(doc.begin().text(), "antes");
+    EXPECT_EQ(doc.lastBlock().text(), "depois");
+    EXPECT_TRUE(doc.toPlainText().contains("depois"));
+}
+
+TEST_F(Documento, TabelaAninhadaNaCélula) {
+    carrega(R"({\rtf1\pard\intbl\itap1 fora\par\pard\intbl\itap2 x\nestcell y\nestcell
+{\*\nesttableprops\trowd\cellx750\cellx1500\nestrow}{\nonesttables\par}
+\pard\intbl\itap1 \cell outra\cell\trowd\cellx3000\cellx6000\row})");
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    ASSERT_EQ(t->rows(), 1);
+    ASSERT_EQ(t->columns(), 2);
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), "outra");
+    QTextTable* dentro = tabelaEm(t);
+    ASSERT_TRUE(dentro);
+    EXPECT_EQ(t->cellAt(dentro->firstPosition()).column(), 0);
+    ASSERT_EQ(dentro->columns(), 2);
+    EXPECT_EQ(textoDa(dentro->cellAt(0, 1)), "y");
+    EXPECT_EQ(dentro->format().columnWidthConstraints()[0],
+              QTextLength(QTextLength::FixedLength, 50));
+    EXPECT_EQ(t->format().columnWidthConstraints()[1], QTextLength(QTextLength::FixedLength, 200));
+}
+
+TEST_F(Documento, TabelasMalFormadasGuardamOTexto) {
+    const char* casos[] = {
+        R"({\rtf1\pard\intbl sem cellx\cell mais\cell\row fim})",
+        R"({\rtf1 \row\cell\nestrow\nestcell\row\pard\intbl\itap5 fundo\cell\nestrow fim})",
+        R"({\rtf1\pard\intbl\itap3 a\nestcell\pard\itap0 fim\row\row\cell})",
+    };
+    for (const char* rtf : casos) {
+        carrega(rtf);
+        EXPECT_TRUE(doc.toPlainText().contains("fim")) << rtf;
+    }
+    carrega(casos[0]);
+    QTextTable* t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    EXPECT_EQ(textoDa(t->cellAt(0, 0)), "sem cellx");
+    EXPECT_EQ(textoDa(t->cellAt(0, 1)), "mais");
+    carrega(R"({\rtf1\trowd\trleft-2147483647\cellx2147483647\pard\intbl a\cell\row})");
+    t = tabelaEm(doc.rootFrame());
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->format().columnWidthConstraints()[0],
+              QTextLength(QTextLength::FixedLength, 16384));
+    std::string fundo = "{\\rtf1";
+    for (int i = 1; i <= 40; ++i)
+        fundo += "\\pard\\intbl\\itap" + std::to_string(i) + " n\\nestcell";
+    carrega(fundo + "}");
+    int níveis = 0;
+    for (QTextFrame* q = doc.rootFrame(); (q = tabelaEm(q));)
+        ++níveis;
+    EXPECT_EQ(níveis, níveisMáximosTabela);
+}
+
+TEST(PáginasDeCódigo, NomesQueOCodecConhece) {
+    QTextDocument doc;
+    SaídaDocumento saída(&doc);
+    const struct {
+        int página;
+        const char* bytes;
+        const char* texto;
+    } casos[] = {
+        {1252, "\x80\x81", "€\u0081"},
+        {1250, "\xe8", "č"},
+        {1251, "\xcf", "П"},
+        {1253, "\xe1", "α"},
+        {1254, "\xfd", "ı"},
+        {1255, "\xf9", "ש"},
+        {1256, "\xc7", "ا"},
+        {1257, "\xe8", "č"},
+        {1258, "\xf5", "ơ"},
+        {874, "\xa1", "ก"},
+        {437, "\x82\xd0", "é╨"},
+        {850, "\x82\xd0", "éð"},
+        {866, "\x8f", "П"},
+        {932, "\x82\xa0", "あ"},
+        {936, "\xc4\xe3", "你"},
+        {949, "\xc7\xd1", "한"},
+        {950, "\xa4\xa4", "中"},
+        {10000, "\x8e", "é"},
+        {10001, "\x82\xa0", "あ"},
+        {10007, "\x80", "А"},
+        {10029, "\x87", "á"},
+        {20127, "A", "A"},
+        {28591, "\xe9", "é"},
+        {28595, "\xbf", "П"},
+        {28605, "\xa4", "€"},
+        {65001, "\xc3\xa9", "é"},
+        {54936, "\xc4\xe3", "你"},
+        {12345, "\x80", "€"}, // unknown: Windows-1252
+    };
+    for (const auto& c : casos) {
+        std::u16string s = saída.decodifica(c.página, c.bytes);
+        EXPECT_EQ(teste::utf8(s), c.texto) << c.página;
+    }
 }
 
 TEST_F(Documento, ImagensPngJpegEDib) {

@@ -102,9 +102,45 @@ TEST(Leitor, CoresSublinhadoEOculto) {
     EXPECT_EQ(t[0]->estilo.cor, (Cor{255, 0, 0}));
     EXPECT_TRUE(t[0]->estilo.temFundo);
     EXPECT_EQ(t[0]->estilo.fundo, (Cor{0, 0, 128}));
-    EXPECT_TRUE(t[0]->estilo.sublinhado);
+    EXPECT_EQ(t[0]->estilo.sublinhado, Sublinhado::Simples);
     EXPECT_FALSE(t[1]->estilo.temCor); // entry 0 is the automatic colour
-    EXPECT_FALSE(t[2]->estilo.sublinhado);
+    EXPECT_EQ(t[2]->estilo.sublinhado, Sublinhado::Nenhum);
+}
+
+TEST(Leitor, SobrescritoSubscritoRiscadoESublinhados) {
+    auto g = lê(R"({\rtf1 m{\super 2} H{\sub 2}O{\super a\nosupersub b\sub c\sub0 d}
+{\strike e\strike0 f}{\striked1 g}{\ul h\ul0 i}{\ulw j\ulnone k}{\uldb l}{\ulth m}
+{\uld n}{\uldash o}{\uldashd p}{\uldashdd q}{\ulwave r}{\ulhwave s}{\uld t\uld0 u}})");
+    EXPECT_EQ(g.plano(), "m2 H2Oabcdefghijklmnopqrstu|");
+    using P = Posição;
+    using S = Sublinhado;
+    const struct {
+        const char* texto;
+        P posição;
+        bool riscado;
+        S sublinhado;
+    } casos[] = {
+        {"m", P::Normal, false, S::Nenhum},          {"2", P::Sobrescrito, false, S::Nenhum},
+        {" H", P::Normal, false, S::Nenhum},         {"2", P::Subscrito, false, S::Nenhum},
+        {"O", P::Normal, false, S::Nenhum},          {"a", P::Sobrescrito, false, S::Nenhum},
+        {"b", P::Normal, false, S::Nenhum},          {"c", P::Subscrito, false, S::Nenhum},
+        {"d", P::Normal, false, S::Nenhum},          {"e", P::Normal, true, S::Nenhum},
+        {"f", P::Normal, false, S::Nenhum},          {"g", P::Normal, true, S::Nenhum},
+        {"h", P::Normal, false, S::Simples},         {"i", P::Normal, false, S::Nenhum},
+        {"j", P::Normal, false, S::Simples},         {"k", P::Normal, false, S::Nenhum},
+        {"lm", P::Normal, false, S::Simples},        {"n", P::Normal, false, S::Pontilhado},
+        {"o", P::Normal, false, S::Tracejado},       {"p", P::Normal, false, S::TraçoPonto},
+        {"q", P::Normal, false, S::TraçoPontoPonto}, {"rs", P::Normal, false, S::Ondulado},
+        {"t", P::Normal, false, S::Pontilhado},      {"u", P::Normal, false, S::Nenhum},
+    };
+    auto t = g.de(Evento::Texto);
+    ASSERT_EQ(t.size(), std::size(casos));
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i]->texto, casos[i].texto) << i;
+        EXPECT_EQ(t[i]->estilo.posição, casos[i].posição) << i;
+        EXPECT_EQ(t[i]->estilo.riscado, casos[i].riscado) << i;
+        EXPECT_EQ(t[i]->estilo.sublinhado, casos[i].sublinhado) << i;
+    }
 }
 
 TEST(Leitor, UnicodeComContagemDeSubstitutos) {
@@ -122,6 +158,50 @@ TEST(Leitor, UnicodeComContagemDeSubstitutos) {
 TEST(Leitor, BytesNaPáginaDeCódigo1252) {
     auto g = lê(R"({\rtf1\ansi\ansicpg1252 \'80 \'93aspas\'94 \'e7\'e3o \'85})");
     EXPECT_EQ(g.plano(), "€ “aspas” ção …|");
+}
+
+TEST(Leitor, CadaTrechoNaPáginaDoConjuntoDaSuaFonte) {
+    const struct {
+        const char* cabeçalho;
+        const char* fonte;
+        int página;
+    } casos[] = {
+        {"\\ansicpg932", "\\fcharset128", 932},
+        {"\\ansicpg932", "\\fcharset0", 1252}, // the Latin font of a Japanese document
+        {"\\ansicpg932", "", 932},
+        {"\\ansicpg1251", "\\fcharset0", 1251},
+        {"\\ansicpg1251", "\\fcharset1", 1251},
+        {"\\ansicpg1252", "\\fcharset204", 1251},
+        {"\\ansicpg1252", "\\fcharset238", 1250},
+        {"\\ansicpg1252", "\\fcharset161", 1253},
+        {"\\ansicpg1252", "\\fcharset162", 1254},
+        {"\\ansicpg1252", "\\fcharset163", 1258},
+        {"\\ansicpg1252", "\\fcharset177", 1255},
+        {"\\ansicpg1252", "\\fcharset178", 1256},
+        {"\\ansicpg1252", "\\fcharset186", 1257},
+        {"\\ansicpg1252", "\\fcharset222", 874},
+        {"\\ansicpg1252", "\\fcharset77", 10000},
+        {"\\ansicpg1252", "\\fcharset129", 949},
+        {"\\ansicpg1252", "\\fcharset134", 936},
+        {"\\ansicpg1252", "\\fcharset136", 950},
+        {"\\ansicpg1252", "\\fcharset255", 437},
+        {"\\mac", "", 10000},
+        {"\\ansicpg1252", "\\fcharset0\\cpg1250", 1250},
+    };
+    for (const auto& c : casos) {
+        std::string rtf = std::string("{\\rtf1\\ansi") + c.cabeçalho + "{\\fonttbl{\\f0" + c.fonte +
+                          " X;}}\\f0\\'e9}";
+        auto g = lê(rtf);
+        ASSERT_FALSE(g.decodificados.empty()) << rtf;
+        EXPECT_EQ(g.decodificados.back(), (std::pair<int, std::string>{c.página, "\xe9"})) << rtf;
+    }
+    // Runs of different fonts are decoded apart, each in its own page; so is each font's name.
+    auto g = lê(R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fcharset128 \'82\'6c;}
+{\f1\fcharset0 Arial;}}\'82\'a0\f1\'e9\f0\'82\'a0})");
+    using D = std::pair<int, std::string>;
+    EXPECT_EQ(
+        g.decodificados,
+        (std::vector<D>{{932, "\x82\x6c"}, {932, "\x82\xa0"}, {1252, "\xe9"}, {932, "\x82\xa0"}}));
 }
 
 TEST(Leitor, SímbolosEQuebras) {
@@ -144,6 +224,19 @@ TEST(Leitor, DestinosOcultosEMostrados) {
     EXPECT_EQ(g.plano(), "mostrada •\titem|1.\tdois|ligação|");
 }
 
+TEST(Leitor, AsteriscoNoMeioDoGrupoMarcaSóAPalavraSeguinte) {
+    const std::pair<const char*, const char*> casos[] = {
+        {R"({\rtf1 a{\*\desconhecida b}c})", "ac|"},
+        {R"({\rtf1 a{\b\*\desconhecida b}c})", "abc|"},
+        {R"({\rtf1 \pard\*\desconhecida um paragrafo inteiro\par fim})",
+         "um paragrafo inteiro|fim|"},
+        {R"({\rtf1 a{\b\*\desconhecida{\*\outra x}b}c})", "abc|"},
+        {R"({\rtf1 a{ \*\desconhecida b}c})", "a bc|"},
+    };
+    for (auto [rtf, esperado] : casos)
+        EXPECT_EQ(lê(rtf).plano(), esperado) << rtf;
+}
+
 TEST(Leitor, ParágrafoDuraAtéPard) {
     auto g = lê(R"({\rtf1\pard\qr\li720\ri360\fi-180\sb120\sa240\sl-300 um\par dois\par
 {\qc tres\par}quatro\par\pard cinco\par\qj\sl360\slmult1 seis\par})");
@@ -163,6 +256,40 @@ TEST(Leitor, ParágrafoDuraAtéPard) {
     EXPECT_EQ(p[5]->parágrafo.alinhamento, Alinhamento::Justificado);
     EXPECT_TRUE(p[5]->parágrafo.múltiplo);
     EXPECT_EQ(p[5]->parágrafo.entreLinhas, 360);
+}
+
+TEST(Leitor, TabelasComNíveisCélulasELinhas) {
+    const std::pair<const char*, const char*> casos[] = {
+        // Definition before the cells, repeated before \row; a paragraph after the table.
+        {R"({\rtf1\trowd\trleft-108\cellx1000\cellx3000\pard\intbl a\cell b\par c\cell
+\trowd\trleft-108\cellx1000\cellx3000\row\pard d\par})",
+         "<1>a^b|c^#<0>d|"},
+        // A table nested in a cell; its row defined in \nesttableprops after its cells, and
+        // \nonesttables (the text for readers without nested tables) skipped.
+        {R"({\rtf1\pard\intbl\itap1 x\par\pard\intbl\itap2 y\nestcell z\nestcell
+{\*\nesttableprops\trowd\cellx500\cellx900\nestrow}{\nonesttables\par}
+\pard\intbl\itap1 w\cell\trowd\cellx2000\row})",
+         "<1>x|<2>y^z^#<1>w^#"},
+        // Unbalanced: a \cell and a \row outside tables, a \nestcell in a level 1 paragraph.
+        {R"({\rtf1 a\cell\row\row b\pard\intbl c\nestcell\pard d})", "a<1>^##<0>b<1>c<2>^<0>d|"},
+        // \itap beyond the limit is the deepest level kept.
+        {R"({\rtf1\pard\itap99 a\nestcell})", "<8>a^"},
+    };
+    for (auto [rtf, esperado] : casos)
+        EXPECT_EQ(lê(rtf).plano(), esperado) << rtf;
+
+    auto g = lê(casos[1].first);
+    auto linhas = g.de(Evento::Linha);
+    ASSERT_EQ(linhas.size(), 2u);
+    EXPECT_EQ(linhas[0]->linha.limites, (std::vector<int>{500, 900}));
+    EXPECT_EQ(linhas[1]->linha.limites, (std::vector<int>{2000}));
+    g = lê(casos[0].first);
+    EXPECT_EQ(g.de(Evento::Linha)[0]->linha.esquerda, -108);
+    std::string muitas = "{\\rtf1\\trowd";
+    for (int i = 1; i <= 100; ++i)
+        muitas += "\\cellx" + std::to_string(i * 100);
+    g = lê(muitas + "\\row}");
+    EXPECT_EQ(g.de(Evento::Linha)[0]->linha.limites.size(), célulasMáximas);
 }
 
 TEST(Leitor, ImagensDeCadaTipo) {
@@ -210,7 +337,7 @@ TEST(Leitor, FormaPreferidaDaImagemEObjetos) {
 }
 
 TEST(Leitor, EntradaMalFormadaGuardaOQueFoiLido) {
-    EXPECT_EQ(lê(R"({\rtf1 a}}}b{c)").plano(), "abc|");
+    EXPECT_EQ(lê(R"({\rtf1 a{}}}b{c)").plano(), "a|"); // nothing after the outer group
     EXPECT_EQ(lê(R"({\rtf1 {\b texto sem fim)").plano(), "texto sem fim|");
     EXPECT_EQ(lê(R"({\rtf1 x\'zzy\'4)").plano(), "xzzy4|");
     EXPECT_EQ(lê(R"({\rtf1 a{\pict\pngblip 8g9 5)").plano(), "a[img]|");
