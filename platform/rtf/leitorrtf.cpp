@@ -153,7 +153,8 @@ Tamanho tamanhoEmPixels(const Imagem& imagem) {
             twips = meta;
         else if (natural > 0) // metafiles: hundredths of a millimetre; bitmaps: pixels
             twips = metarquivo ? std::int64_t(natural) * 1440 / 2540 : std::int64_t(natural) * 15;
-        twips = twips * (escala > 0 ? escala : 100) / 100;
+        // Held to 32 bits before scaling, so that a huge size times a huge scale cannot overflow.
+        twips = std::min<std::int64_t>(twips, INT32_MAX) * (escala > 0 ? escala : 100) / 100;
         if (twips <= 0)
             return 0;
         return int(std::clamp<std::int64_t>((twips + 7) / 15, 1, 16384));

@@ -320,6 +320,12 @@ TEST(Leitor, ImagensDeCadaTipo) {
     EXPECT_EQ(tamanhoEmPixels(wmf).altura, 96);
     EXPECT_EQ(im[4]->imagem.tipo, TipoImagem::Emf);
     EXPECT_EQ(im[4]->imagem.dados, (std::vector<std::uint8_t>{'{', '}', '\\'}));
+    // The largest size times the largest scale stays at the largest picture, without overflow.
+    Imagem enorme = png;
+    enorme.picwgoal = 0;
+    enorme.picw = INT32_MAX;
+    enorme.escalaX = INT32_MAX;
+    EXPECT_EQ(tamanhoEmPixels(enorme).largura, 16384);
 }
 
 TEST(Leitor, FormaPreferidaDaImagemEObjetos) {
