@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QTemporaryFile>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace menu {
 
@@ -22,17 +24,26 @@ Instalação LerInstalação(const QString& pasta) {
 
     const QString arquivo = QDir(pasta).filePath(QStringLiteral("qvmenu.ini"));
     // Read as every file is read (vb::LerArquivo: no blocking, an ordinary file only), then
-    // handed to QSettings from a private copy, which keeps the INI format's own rules. No file,
-    // or one that is not an ordinary readable file, is an installation without settings.
-    QTemporaryFile cópia;
+    // handed to QSettings from a copy in memory (a memfd, so no writable temporary folder is
+    // needed), which keeps the INI format's own rules. No file, or one that is not an ordinary
+    // readable file, is an installation without settings.
+    QByteArray bytes;
     try {
-        const QByteArray bytes = vb::LerArquivo(arquivo, TamanhoMáximoIni);
-        if (!cópia.open() || cópia.write(bytes) != bytes.size() || !cópia.flush())
-            return inst;
+        bytes = vb::LerArquivo(arquivo, TamanhoMáximoIni);
     } catch (const vb::VbError&) {
         return inst;
     }
-    QSettings ini(cópia.fileName(), QSettings::IniFormat);
+    struct Cópia {
+        int fd = ::memfd_create("qvmenu.ini", MFD_CLOEXEC);
+        ~Cópia() {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } cópia; // open while QSettings reads it, until the end of this function
+    if (cópia.fd < 0 ||
+        ::write(cópia.fd, bytes.constData(), size_t(bytes.size())) != ssize_t(bytes.size()))
+        return inst;
+    QSettings ini(QStringLiteral("/proc/self/fd/%1").arg(cópia.fd), QSettings::IniFormat);
 
     const QString fonte = ini.value(QStringLiteral("aluno/fonte")).toString().trimmed().toLower();
     if (fonte == QLatin1String("a"))

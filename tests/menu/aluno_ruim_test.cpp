@@ -205,6 +205,13 @@ TEST_F(AlunoRuim, ConfiguraçãoQueNãoÉArquivoComumNãoPrendeOInício) {
     EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
     EXPECT_EQ(vb::DriveMap::atual().pasta('1'), std::nullopt);
     EXPECT_EQ(vb::DriveMap::atual().pasta(QChar(u'É')), std::nullopt);
+
+    // The settings hold with no writable temporary folder: a student file set there is never
+    // dropped for want of a place to copy the settings to.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
+    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::DriveA);
+    qputenv("TMPDIR", tmp);
 }
 
 } // namespace
