@@ -6,7 +6,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vb {
@@ -33,6 +37,58 @@ void LarguraDoTítulo(QDialog& caixa) {
         campo->setMinimumWidth(texto * 5 / 4 + 120 - margens.left() - margens.right());
 }
 
+// A shown window of the program's own, not a menu or a tooltip.
+bool Comum(const QWidget* w) {
+    const Qt::WindowType tipo = w->windowType();
+    return w->isVisible() && tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::Desktop;
+}
+
+// The window a box belongs to: the active window of ours, else a shown one that stays on top,
+// else any shown one; none when no window of ours is shown. The box is transient for it, so a
+// window manager keeps the box above it and centres it there.
+QWidget* Dono() {
+    QWidget* ativa = QApplication::activeWindow();
+    if (ativa && Comum(ativa))
+        return ativa;
+    QWidget* dono = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (Comum(w) && (!dono || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
+            dono = w;
+    return dono;
+}
+
+// Above every window of ours, even one that stays on top (the lesson panel), and wholly on the
+// screen: a text taller than the screen scrolls inside the box.
+void AcimaENaTela(QDialog& caixa, QLabel* rótulo) {
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w != &caixa && Comum(w) && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            caixa.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    const QScreen* tela =
+        caixa.parentWidget() ? caixa.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!tela || !rótulo || !caixa.layout())
+        return;
+    // Room left around the text for the frame, the icon, the margins and the buttons.
+    const QRect área = tela->availableGeometry();
+    const int largura = std::clamp(área.width() - 200, 100, 500);
+    const int altura = std::max(100, área.height() - 160);
+    const QRect texto = rótulo->fontMetrics().boundingRect(QRect(0, 0, largura, 0),
+                                                           Qt::TextWordWrap, rótulo->text());
+    if (texto.height() <= altura)
+        return;
+    auto* rolagem = new QScrollArea;
+    QLayoutItem* antigo = caixa.layout()->replaceWidget(rótulo, rolagem);
+    if (!antigo) {
+        delete rolagem;
+        return;
+    }
+    delete antigo;
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setWidgetResizable(true);
+    rótulo->setWordWrap(true);
+    rolagem->setWidget(rótulo);
+    rolagem->setMinimumSize(largura + rolagem->verticalScrollBar()->sizeHint().width(), altura);
+}
+
 class DiálogosReais : public Diálogos {
   public:
     int MsgBox(const QString& texto, int botões, const QString& título) override {
@@ -40,7 +96,7 @@ class DiálogosReais : public Diálogos {
             std::fprintf(stderr, "%s\n", qPrintable(texto));
             return 1;
         }
-        QMessageBox caixa;
+        QMessageBox caixa(Dono());
         caixa.setWindowTitle(Título(título));
         caixa.setTextFormat(Qt::PlainText);
         caixa.setText(TextoVisível(texto));
@@ -61,6 +117,8 @@ class DiálogosReais : public Diálogos {
             caixa.setIcon(QMessageBox::NoIcon);
         }
         caixa.setStandardButtons(QMessageBox::Ok);
+        // After the icon and the buttons: setting them lays the box out anew.
+        AcimaENaTela(caixa, caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")));
         caixa.exec();
         return 1; // OK
     }
@@ -69,7 +127,7 @@ class DiálogosReais : public Diálogos {
                      const QString& padrão) override {
         if (!HáJanelas())
             return {};
-        QInputDialog caixa;
+        QInputDialog caixa(Dono());
         caixa.setWindowTitle(Título(título));
         caixa.setInputMode(QInputDialog::TextInput);
         caixa.setLabelText(TextoVisível(pergunta));
@@ -77,6 +135,7 @@ class DiálogosReais : public Diálogos {
             rótulo->setTextFormat(Qt::PlainText);
         caixa.setTextValue(padrão);
         LarguraDoTítulo(caixa);
+        AcimaENaTela(caixa, caixa.findChild<QLabel*>());
         if (caixa.exec() != QDialog::Accepted)
             return {};
         return caixa.textValue();

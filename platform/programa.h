@@ -12,6 +12,13 @@ namespace vb {
 // (QT_QPA_PLATFORM) is kept.
 void EscolherPlataforma();
 
+// After EscolherPlataforma, before the application is made: when the program would run on X11
+// (the platform chosen, or Qt's default with DISPLAY set) and no X server answers at DISPLAY, or
+// no display is set at all, says so in Portuguese on standard error and ends the program with
+// status 1. Qt would abort with a message in English. Other platforms (offscreen, Wayland) are
+// left to Qt.
+void ExigirTela();
+
 // After the application is made: Qt's standard dialogs in Brazilian Portuguese ("OK",
 // "Cancelar"), whatever the user's locale, as the package is Portuguese. Without Qt's
 // translation files the dialogs keep Qt's own texts.

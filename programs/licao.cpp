@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
     vb::EscolherPlataforma();
+    vb::ExigirTela();
     QApplication app(argc, argv);
     vb::TraduzirQt(app);
     return jogador::Executar(argc, argv, licoes::QV_LICAO());

@@ -10,6 +10,7 @@
 
 int main(int argc, char** argv) {
     vb::EscolherPlataforma();
+    vb::ExigirTela();
     QApplication app(argc, argv);
     vb::TraduzirQt(app);
     QApplication::setApplicationName(QStringLiteral("QVMenu"));

@@ -1,6 +1,7 @@
 #include "janelas.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -466,7 +467,7 @@ class AjusteDeMoldura : public QObject {
 
 // Without a window manager nobody keeps a window above the others: this raises the panel again
 // whenever another managed-style window is mapped or restacked. Override-redirect windows (menus,
-// tooltips) are left above it.
+// tooltips) and the program's own windows that stay on top (its message boxes) are left above it.
 class MantémNoTopo : public QObject, public QAbstractNativeEventFilter {
   public:
     static constexpr const char* nome = "qv_mantem_no_topo";
@@ -493,34 +494,47 @@ class MantémNoTopo : public QObject, public QAbstractNativeEventFilter {
             return false;
         const auto própria = static_cast<xcb_window_t>(painel->internalWinId());
         const auto* evento = static_cast<const xcb_generic_event_t*>(mensagem);
-        bool outra = false;
+        xcb_window_t outra = 0; // a window mapped or restacked at the top level
         switch (evento->response_type & 0x7F) {
         case XCB_MAP_NOTIFY: {
             const auto* e = reinterpret_cast<const xcb_map_notify_event_t*>(evento);
-            outra = e->event == raiz && e->window != própria && !e->override_redirect;
+            if (e->event == raiz && !e->override_redirect)
+                outra = e->window;
             break;
         }
         case XCB_CONFIGURE_NOTIFY: {
             const auto* e = reinterpret_cast<const xcb_configure_notify_event_t*>(evento);
-            outra = e->event == raiz && e->window != própria && !e->override_redirect;
+            if (e->event == raiz && !e->override_redirect)
+                outra = e->window;
             break;
         }
         case XCB_CIRCULATE_NOTIFY: {
             const auto* e = reinterpret_cast<const xcb_circulate_notify_event_t*>(evento);
-            outra = e->event == raiz && e->window != própria;
+            if (e->event == raiz)
+                outra = e->window;
             break;
         }
         default:
             break;
         }
-        if (outra && própria != 0) {
-            if (const auto x = conexão()) {
-                const std::uint32_t acima = XCB_STACK_MODE_ABOVE;
+        // The program's own boxes that stay on top (a message raised over the panel) keep their
+        // place above it: they are raised again after it.
+        std::vector<xcb_window_t> acima;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != painel && w->isVisible() && w->internalWinId() &&
+                w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                acima.push_back(static_cast<xcb_window_t>(w->internalWinId()));
+        if (outra == 0 || outra == própria || própria == 0 ||
+            std::find(acima.begin(), acima.end(), outra) != acima.end())
+            return false;
+        if (const auto x = conexão()) {
+            const std::uint32_t modo = XCB_STACK_MODE_ABOVE;
+            acima.insert(acima.begin(), própria);
+            for (const xcb_window_t janela : acima)
                 xcb_discard_reply(x->c, xcb_configure_window_checked(
-                                            x->c, própria, XCB_CONFIG_WINDOW_STACK_MODE, &acima)
+                                            x->c, janela, XCB_CONFIG_WINDOW_STACK_MODE, &modo)
                                             .sequence);
-                xcb_flush(x->c);
-            }
+            xcb_flush(x->c);
         }
         return false;
     }

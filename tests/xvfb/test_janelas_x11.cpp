@@ -2,13 +2,17 @@
 // QV_JANELA_TITULADA names the helper that opens foreign titled windows; QV_ESPERA_WM says
 // whether a window manager must be running; QV_CAPTURAS, when set, receives screenshots.
 
+#include "dialogos.h"
 #include "janelas.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -352,6 +356,29 @@ TEST_F(JanelasX11, PainelNoTopoNoRetânguloExternoSemTomarOFoco) {
 
     painel.hide();
     EXPECT_EQ(vb::JanelaDe(&painel), 0u);
+}
+
+// A message over the panel, short and taller than the screen: wholly on the screen, OK on top.
+TEST_F(JanelasX11, CaixaDeMensagemAcimaDoPainelENaTela) {
+    QWidget painel;
+    vb::PosicionarNoTopo(&painel, 510, 95, 290, 480);
+    ASSERT_TRUE(
+        esperar([&] { return externo(vb::JanelaDe(&painel)) == QRect(510, 95, 290, 480); }));
+    for (const QString& texto : {QStringLiteral("Não foi possível iniciar o programa C:\\RUzozi."),
+                                 QStringLiteral("Linha do endereço de suporte\r").repeated(300)}) {
+        QTimer::singleShot(0, [&] {
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const auto certa = [&] {
+                const QPoint ok = caixa->button(QMessageBox::Ok)->mapToGlobal(QPoint(20, 10));
+                const auto r = externo(vb::JanelaDe(caixa));
+                return r && QRect(0, 0, 800, 600).contains(*r) &&
+                       vb::WindowFromPoint(ok.x(), ok.y()) == vb::JanelaDe(caixa);
+            };
+            EXPECT_TRUE(esperar(certa) && !esperar([&] { return !certa(); }, 500)) << texto.size();
+            caixa->accept();
+        });
+        vb::MsgBox(texto, vb::vbExclamation);
+    }
 }
 
 } // namespace
