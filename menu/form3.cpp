@@ -3,6 +3,7 @@
 #include "fim.h"
 #include "tela1.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,8 +175,8 @@ Form3::Form3(Tela1& tela) : QDialog(nullptr), tela_(tela) {
     Confirmar = new QPushButton(QStringLiteral("Confirmar"), this);
     Confirmar->setObjectName(QStringLiteral("Confirmar"));
     Confirmar->setGeometry(Px(3120), Px(1680), Px(1335), Px(375));
-    // The form has no default button: Enter does not confirm (a dialog would make its push
-    // button the default by itself); Space on the focused button still presses it.
+    // The form has no default button: Enter confirms only when the button has the focus (see
+    // keyPressEvent; a dialog would make its push button the default by itself).
     Confirmar->setAutoDefault(false);
     connect(Confirmar, &QPushButton::clicked, this,
             [this] { vb::Handler([this] { Confirmar_Click(); }); });
@@ -227,6 +228,18 @@ void Form3::Confirmar_Click() {
             copiar(linha.access2000);
     }
     tela_.Iniciar();
+}
+
+void Form3::keyPressEvent(QKeyEvent* e) {
+    // Enter presses the command button that has the focus, as Space does; on an option button
+    // it does nothing.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        auto* botão = qobject_cast<QPushButton*>(focusWidget());
+        if (botão && botão->isEnabled() && botão->isVisible())
+            botão->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void Form3::closeEvent(QCloseEvent* e) {

@@ -46,6 +46,7 @@ class Form3 : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     Tela1& tela_;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QSet>
 
 #include <algorithm>
@@ -125,6 +126,18 @@ void GaranteTrabalho() {
     }
 }
 
+// Menus longer than the screen scroll, with arrows at their ends, instead of breaking into
+// columns that run off its edge (AutoCAD 3D's 30 items on an 800 x 600 screen).
+class MenuRolante : public QProxyStyle {
+  public:
+    int styleHint(StyleHint dica, const QStyleOption* opção, const QWidget* w,
+                  QStyleHintReturn* retorno) const override {
+        if (dica == SH_Menu_Scrollable)
+            return 1;
+        return QProxyStyle::styleHint(dica, opção, w, retorno);
+    }
+};
+
 } // namespace
 
 QString CaminhoVisível(const QString& caminho) {
@@ -151,10 +164,12 @@ Tela1::~Tela1() {
 }
 
 void Tela1::montarTela() {
+    // The client area opens at its design size and follows the window when it is resized or
+    // maximized, so its colour fills all of it; the picture and texts keep their places.
     auto* área = new QWidget(this);
     área->setObjectName(QStringLiteral("cliente"));
-    área->setFixedSize(Px(11910), Px(8310));
     setCentralWidget(área);
+    resize(Px(11910), Px(8310) + menuBar()->sizeHint().height());
 
     Picture1 = new QLabel(área);
     Picture1->setTextFormat(Qt::PlainText);
@@ -243,6 +258,12 @@ void Tela1::montarMenus() {
     Sair = barra->addAction(QStringLiteral("Sai&r"));
     Sair->setObjectName(QStringLiteral("Sair"));
     connect(Sair, &QAction::triggered, this, [this] { vb::Handler([this] { Sair_Click(); }); });
+
+    // Made after the menus, so that it is deleted after them.
+    auto* rolante = new MenuRolante;
+    rolante->setParent(this);
+    for (QMenu* m : barra->findChildren<QMenu*>())
+        m->setStyle(rolante);
 }
 
 QAction* Tela1::item(const QString& controle, int índice) const {

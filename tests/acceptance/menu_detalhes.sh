@@ -2,9 +2,10 @@
 # On a private X server with a window manager, as a student whose installation asks for the
 # student file, what the menu shows beside its courses: the whole title of the question in its
 # frame; the header's captions on the lines of their values; the menu bar in the desktop's colour,
-# not the window's; "&Sobre" again gives the About box the keyboard focus; in "Versão do Access"
-# Enter presses nothing, a lesson program that is missing is named with its path alike at each
-# "Confirmar", and Space on the focused "Confirmar" starts the lesson.
+# not the window's, whose colour fills its whole client area when it fills the screen; "&Sobre"
+# again gives the About box the keyboard focus; in "Versão do Access" Enter presses nothing on an
+# option, a lesson program that is missing is named with its path alike at each "Confirmar", and
+# Enter on the focused "Confirmar" starts the lesson.
 #
 #   menu_detalhes.sh INSTALLATION_FOLDER TITLED_WINDOW_PROGRAM
 
@@ -113,6 +114,12 @@ fundo_sobre=$(pixel "$sobre" 5 5)
     falhar "a barra de menus tem a cor $fundo_barra, a área de trabalho $fundo_sobre"
 clicar_em "$sobre" 435 380 # "OK": 6120, 5520 twips
 esperar 10 sumiu "$SOBRE" || falhar "\"OK\" não fechou \"$SOBRE\""
+xdotool windowmove "$menu" 0 0 windowsize "$menu" 798 560
+cheia() {
+    read -r _ _ l a <<<"$(cliente "$menu")" && [ "$l" -gt 794 ] &&
+        [ "$(pixel "$menu" $((l - 1)) $((a - 1)))" = "255 255 225" ]
+}
+esperar 10 cheia || falhar "a janela em $(cliente "$menu") não tem a cor no canto de baixo"
 
 # "Versão do Access" for Access Avançado lesson 01, whose program the package does not hold.
 abrir_curso office 10
@@ -162,12 +169,12 @@ igual() { [ "$(imagem "$msg")" = "$primeiro" ]; }
 esperar 5 igual || falhar "o aviso da segunda vez difere do da primeira"
 fechar_aviso
 
-# The lesson installed now: Space on the focused "Confirmar" starts it.
+# The lesson installed now: Enter on the focused "Confirmar" starts it.
 substituto QVACA01
 ativar "$form3" || falhar "\"$DIALOGO\" não recebeu o foco de volta"
-xdotool key space
-esperar 10 rodou QVACA01 || falhar "Espaço em \"Confirmar\" não iniciou a lição"
+xdotool key Return
+esperar 10 rodou QVACA01 || falhar "Enter em \"Confirmar\" não iniciou a lição"
 rodou_no_curso QVACA01 || falhar "a lição começou fora da pasta da instalação"
 esperar 10 parado QVMenu || falhar "o menu continua aberto depois de iniciar a lição"
 echo "ok: título da pergunta inteiro, cabeçalho alinhado, \"&Sobre\" com foco, barra de menus," \
-    "Enter sem efeito, caminho da lição ausente, Espaço em \"Confirmar\""
+    "Enter sem efeito na opção, caminho da lição ausente, Enter em \"Confirmar\""
