@@ -1,5 +1,6 @@
 #include "documentortf.h"
 
+#include "inteiros.h"
 #include "metarquivo.h"
 
 #include <QPainter>
@@ -266,8 +267,8 @@ QImage desenhaImagem(const Imagem& imagem) {
     if (área > áreaMáxima) {
         // Rounded down, so that the smaller size never rounds back over the bound.
         const double f = std::sqrt(áreaMáxima / área);
-        tamanho =
-            QSize(int(tamanho.width() * f), int(tamanho.height() * f)).expandedTo(QSize(1, 1));
+        tamanho = QSize(inteiroLimitado(tamanho.width() * f, 1, tamanho.width()),
+                        inteiroLimitado(tamanho.height() * f, 1, tamanho.height()));
     }
     if (img.isNull())
         return caixaVazia(tamanho);

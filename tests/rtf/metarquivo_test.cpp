@@ -264,6 +264,21 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
     }
 }
 
+TEST(Metarquivo, TamanhosDeTextoForaDoAlcanceDeInt) {
+    // The window made 32767 times narrower: a wide font's stretch, computed as a double, is far
+    // past an int's range (the cell of a positive height too, with a tall font).
+    const struct {
+        int altura, largura;
+    } casos[] = {{-10, 32767}, {10, -32768}, {-32768, 32767}, {1, 1}};
+    for (const auto& k : casos) {
+        Wmf w = Janela();
+        auto fonte = teste::fonteWmf(k.altura, "DejaVu Sans");
+        fonte[1] = unsigned(k.largura) & 0xFFFF;
+        w.r(0x0410, {1, 1, 32767, 1}).r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 0, "Ab");
+        Desenha(w.bytes()); // drawn or given up, with every conversion defined
+    }
+}
+
 TEST(Metarquivo, DanificadosDãoImagemNula) {
     const Bytes bom = Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes();
     const Bytes dib8 = teste::dib(64, 64, 8, {0xFF0000}, std::vector<std::uint32_t>(64 * 64, 0));
