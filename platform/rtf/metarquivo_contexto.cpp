@@ -1,7 +1,7 @@
 #include "metarquivo_contexto.h"
 
 #include "inteiros.h"
-#include "leitorrtf.h"
+#include "paginas_codigo.h"
 
 #include <QFontMetricsF>
 #include <QStringDecoder>
@@ -17,46 +17,6 @@ namespace {
 bool finito(const QTransform& t) {
     return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) &&
            std::isfinite(t.m22()) && std::isfinite(t.dx()) && std::isfinite(t.dy());
-}
-
-// The code page of a font's character set (0: Windows-1252, as ANSI and the default are).
-const char* códigoDoConjunto(int conjunto) {
-    switch (conjunto) {
-    case 77:
-        return "macintosh";
-    case 128:
-        return "Shift_JIS";
-    case 129:
-        return "windows-949";
-    case 130:
-        return "windows-1361";
-    case 134:
-        return "GBK";
-    case 136:
-        return "Big5";
-    case 161:
-        return "windows-1253";
-    case 162:
-        return "windows-1254";
-    case 163:
-        return "windows-1258";
-    case 177:
-        return "windows-1255";
-    case 178:
-        return "windows-1256";
-    case 186:
-        return "windows-1257";
-    case 204:
-        return "windows-1251";
-    case 222:
-        return "windows-874";
-    case 238:
-        return "windows-1250";
-    case 255:
-        return "IBM437";
-    default:
-        return nullptr;
-    }
 }
 
 Qt::BrushStyle hachura(int h) {
@@ -419,7 +379,7 @@ void Contexto::pixel(QPointF p, QColor c) {
 
 QString Contexto::decodifica(std::span<const std::uint8_t> bytes) const {
     const std::string_view v(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (const char* nome = códigoDoConjunto(e.fonte.conjunto)) {
+    if (const char* nome = nomeDaPágina(páginaDoConjunto(e.fonte.conjunto))) {
         QStringDecoder d(nome);
         if (d.isValid())
             return d(QByteArrayView(v.data(), qsizetype(v.size())));
