@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <utility>
 
 using namespace vb::rtf;
 using teste::Bytes;
@@ -266,14 +267,11 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
 
 TEST(Metarquivo, TamanhosDeTextoForaDoAlcanceDeInt) {
     // The window made 32767 times narrower: a wide font's stretch, computed as a double, is far
-    // past an int's range (the cell of a positive height too, with a tall font).
-    const struct {
-        int altura, largura;
-    } casos[] = {{-10, 32767}, {10, -32768}, {-32768, 32767}, {1, 1}};
-    for (const auto& k : casos) {
+    // past an int's range (with a negative height, the em's, and a positive one, the cell's).
+    for (auto [altura, largura] : {std::pair{-10, 32767}, {10, -32768}}) {
         Wmf w = Janela();
-        auto fonte = teste::fonteWmf(k.altura, "DejaVu Sans");
-        fonte[1] = unsigned(k.largura) & 0xFFFF;
+        auto fonte = teste::fonteWmf(altura, "DejaVu Sans");
+        fonte[1] = unsigned(largura) & 0xFFFF;
         w.r(0x0410, {1, 1, 32767, 1}).r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 0, "Ab");
         Desenha(w.bytes()); // drawn or given up, with every conversion defined
     }
