@@ -1,6 +1,7 @@
 #include "registros.h"
 
 #include "caminhos_internos.h"
+#include "paginas_codigo.h"
 #include "vberro.h"
 
 #include <QStringDecoder>
@@ -14,22 +15,9 @@ namespace vb {
 
 namespace {
 
-// Windows-1252 bytes 0x80 to 0x9F; the five bytes without a character keep their C1 code,
-// as the system's converter does. 0xA0 to 0xFF are Latin-1.
-constexpr char16_t tabela80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 QString DeAnsiPorTabela(const QByteArray& bytes) {
-    QString texto(bytes.size(), Qt::Uninitialized);
-    QChar* saída = texto.data();
-    for (const char c : bytes) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        *saída++ = (b >= 0x80 && b < 0xA0) ? QChar(tabela80[b - 0x80]) : QChar(b);
-    }
-    return texto;
+    return QString::fromStdU16String(
+        decodifica1252(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 } // namespace
@@ -132,7 +120,7 @@ QByteArray ParaAnsi(const QString& texto) {
             b = char(u);
         } else {
             for (int k = 0; k < 32; ++k)
-                if (tabela80[k] == u) {
+                if (altos1252[k] == u) {
                     b = char(0x80 + k);
                     break;
                 }

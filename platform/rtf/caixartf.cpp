@@ -1,6 +1,7 @@
 #include "caixartf.h"
 
 #include "documentortf.h"
+#include "inteiros.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
@@ -12,6 +13,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <limits>
 
 namespace vb {
 
@@ -96,7 +98,8 @@ int CaixaRTF::Find(const QString& texto, int início) {
         if (linha.isValid())
             y += linha.y();
     }
-    verticalScrollBar()->setValue(int(std::ceil(y)));
+    verticalScrollBar()->setValue(
+        rtf::inteiroLimitado(std::ceil(y), 0, std::numeric_limits<int>::max()));
     return posição;
 }
 

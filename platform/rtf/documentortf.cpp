@@ -1,6 +1,8 @@
 #include "documentortf.h"
 
+#include "inteiros.h"
 #include "metarquivo.h"
+#include "paginas_codigo.h"
 
 #include <QPainter>
 #include <QStringDecoder>
@@ -149,86 +151,6 @@ QImage caixaVazia(QSize tamanho) {
     return img;
 }
 
-// Names that ICU (through QStringDecoder) knows, by code page. The Mac pages of Japanese, Chinese
-// and Korean are read as the pages they extend (ICU has no converter of their own for them).
-constexpr std::pair<int, const char*> nomesDasPáginas[] = {
-    {437, "IBM437"},
-    {708, "ISO-8859-6"},
-    {720, "windows-720"},
-    {737, "cp737"},
-    {775, "cp775"},
-    {850, "IBM850"},
-    {852, "IBM852"},
-    {855, "IBM855"},
-    {857, "IBM857"},
-    {858, "IBM858"},
-    {860, "IBM860"},
-    {861, "IBM861"},
-    {862, "IBM862"},
-    {863, "IBM863"},
-    {864, "IBM864"},
-    {865, "IBM865"},
-    {866, "IBM866"},
-    {869, "IBM869"},
-    {874, "windows-874"},
-    {932, "Shift_JIS"},
-    {936, "GBK"},
-    {949, "windows-949"},
-    {950, "windows-950"},
-    {1200, "UTF-16LE"},
-    {1201, "UTF-16BE"},
-    {1250, "windows-1250"},
-    {1251, "windows-1251"},
-    {1252, "windows-1252"},
-    {1253, "windows-1253"},
-    {1254, "windows-1254"},
-    {1255, "windows-1255"},
-    {1256, "windows-1256"},
-    {1257, "windows-1257"},
-    {1258, "windows-1258"},
-    {10000, "macintosh"},
-    {10001, "Shift_JIS"},
-    {10002, "Big5"},
-    {10003, "EUC-KR"},
-    {10006, "x-mac-greek"},
-    {10007, "x-mac-cyrillic"},
-    {10008, "GB2312"},
-    {10017, "x-mac-cyrillic"},
-    {10029, "x-mac-centraleurroman"},
-    {10081, "x-mac-turkish"},
-    {20127, "US-ASCII"},
-    {20866, "KOI8-R"},
-    {20932, "EUC-JP"},
-    {21866, "KOI8-U"},
-    {28591, "ISO-8859-1"},
-    {28592, "ISO-8859-2"},
-    {28593, "ISO-8859-3"},
-    {28594, "ISO-8859-4"},
-    {28595, "ISO-8859-5"},
-    {28596, "ISO-8859-6"},
-    {28597, "ISO-8859-7"},
-    {28598, "ISO-8859-8"},
-    {28599, "ISO-8859-9"},
-    {28603, "ISO-8859-13"},
-    {28605, "ISO-8859-15"},
-    {38598, "ISO-8859-8"},
-    {50220, "ISO-2022-JP"},
-    {51932, "EUC-JP"},
-    {51936, "GB2312"},
-    {51949, "EUC-KR"},
-    {54936, "GB18030"},
-    {65001, "UTF-8"},
-};
-static_assert(std::is_sorted(std::begin(nomesDasPáginas), std::end(nomesDasPáginas)),
-              "the code page table must be sorted");
-
-// The name by which the codec layer knows a Windows code page; null when it has none.
-const char* nomeDaPágina(int página) {
-    auto it = std::lower_bound(std::begin(nomesDasPáginas), std::end(nomesDasPáginas), página,
-                               [](const auto& n, int p) { return n.first < p; });
-    return it != std::end(nomesDasPáginas) && it->first == página ? it->second : nullptr;
-}
-
 } // namespace
 
 QImage desenhaImagem(const Imagem& imagem) {
@@ -266,8 +188,8 @@ QImage desenhaImagem(const Imagem& imagem) {
     if (área > áreaMáxima) {
         // Rounded down, so that the smaller size never rounds back over the bound.
         const double f = std::sqrt(áreaMáxima / área);
-        tamanho =
-            QSize(int(tamanho.width() * f), int(tamanho.height() * f)).expandedTo(QSize(1, 1));
+        tamanho = QSize(inteiroLimitado(tamanho.width() * f, 1, tamanho.width()),
+                        inteiroLimitado(tamanho.height() * f, 1, tamanho.height()));
     }
     if (img.isNull())
         return caixaVazia(tamanho);

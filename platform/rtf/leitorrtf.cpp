@@ -1,5 +1,7 @@
 #include "leitorrtf.h"
 
+#include "paginas_codigo.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -118,20 +120,6 @@ Token Tokenizador::palavra() {
 
 // ---------------------------------------------------------------------------------------------
 // Text decoding
-
-std::u16string decodifica1252(std::string_view bytes) {
-    static constexpr std::array<char16_t, 32> altos = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::u16string s;
-    s.reserve(bytes.size());
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        s.push_back(b >= 0x80 && b < 0xA0 ? altos[b - 0x80] : char16_t(b));
-    }
-    return s;
-}
 
 std::u16string Saída::decodifica(int, std::string_view bytes) {
     return decodifica1252(bytes);
@@ -419,66 +407,6 @@ const Chave* procuraChave(std::string_view nome) {
     auto it = std::lower_bound(std::begin(chaves), std::end(chaves), nome,
                                [](const Chave& c, std::string_view n) { return c.nome < n; });
     return it != std::end(chaves) && it->nome == nome ? it : nullptr;
-}
-
-// Code page standing for fonts of the symbol character set: their bytes are glyph numbers.
-constexpr int páginaSímbolo = 42;
-
-int páginaDoConjunto(int conjunto) {
-    switch (conjunto) {
-    case 2:
-        return páginaSímbolo;
-    case 77:
-        return 10000;
-    case 128:
-        return 932;
-    case 129:
-        return 949;
-    case 134:
-        return 936;
-    case 136:
-        return 950;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    case 255:
-        return 437;
-    default:
-        return 0; // the document's code page
-    }
-}
-
-// Code pages of two bytes to a character, where a byte of a Latin text means something else.
-bool multibyte(int página) {
-    switch (página) {
-    case 932:
-    case 936:
-    case 949:
-    case 950:
-    case 1361:
-    case 10001:
-    case 10002:
-    case 10003:
-    case 10008:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The bullets that lists take from the symbol fonts.

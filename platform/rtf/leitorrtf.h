@@ -128,9 +128,6 @@ struct Tamanho {
 // size (then the picture's own size applies).
 Tamanho tamanhoEmPixels(const Imagem& imagem);
 
-// Decodes bytes in Windows code page 1252 (undefined bytes are read as Latin-1).
-std::u16string decodifica1252(std::string_view bytes);
-
 class Saída {
   public:
     virtual ~Saída() = default;

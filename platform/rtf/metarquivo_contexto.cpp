@@ -1,6 +1,7 @@
 #include "metarquivo_contexto.h"
 
-#include "leitorrtf.h"
+#include "inteiros.h"
+#include "paginas_codigo.h"
 
 #include <QFontMetricsF>
 #include <QStringDecoder>
@@ -16,46 +17,6 @@ namespace {
 bool finito(const QTransform& t) {
     return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) &&
            std::isfinite(t.m22()) && std::isfinite(t.dx()) && std::isfinite(t.dy());
-}
-
-// The code page of a font's character set (0: Windows-1252, as ANSI and the default are).
-const char* códigoDoConjunto(int conjunto) {
-    switch (conjunto) {
-    case 77:
-        return "macintosh";
-    case 128:
-        return "Shift_JIS";
-    case 129:
-        return "windows-949";
-    case 130:
-        return "windows-1361";
-    case 134:
-        return "GBK";
-    case 136:
-        return "Big5";
-    case 161:
-        return "windows-1253";
-    case 162:
-        return "windows-1254";
-    case 163:
-        return "windows-1258";
-    case 177:
-        return "windows-1255";
-    case 178:
-        return "windows-1256";
-    case 186:
-        return "windows-1257";
-    case 204:
-        return "windows-1251";
-    case 222:
-        return "windows-874";
-    case 238:
-        return "windows-1250";
-    case 255:
-        return "IBM437";
-    default:
-        return nullptr;
-    }
 }
 
 Qt::BrushStyle hachura(int h) {
@@ -166,6 +127,9 @@ double Contexto::escalaY() const {
 
 // What a drawing call and a letter cost beyond their pixels, in pixels filled in the same time.
 constexpr double custoDeChamada = 200, custoDeLetra = 1000;
+
+// The largest pixel size, and width of a stretched letter, handed to the font engine.
+constexpr int tamanhoModerado = 256;
 
 // Every drawing is charged its area on the picture (and any extra work) against the picture's
 // budget, and its coordinates are bounded: past either, the picture is given up.
@@ -415,7 +379,7 @@ void Contexto::pixel(QPointF p, QColor c) {
 
 QString Contexto::decodifica(std::span<const std::uint8_t> bytes) const {
     const std::string_view v(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (const char* nome = códigoDoConjunto(e.fonte.conjunto)) {
+    if (const char* nome = nomeDaPágina(páginaDoConjunto(e.fonte.conjunto))) {
         QStringDecoder d(nome);
         if (d.isValid())
             return d(QByteArrayView(v.data(), qsizetype(v.size())));
@@ -446,24 +410,48 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     fonte.setStyleHint(família == 0x10   ? QFont::Serif
                        : família == 0x30 ? QFont::TypeWriter
                                          : QFont::SansSerif);
-    fonte.setPixelSize(std::max(1, int(std::lround(altura))));
+    // The pixel size and stretch asked for; the font engine is handed them only while moderate
+    // (its glyph rasteriser fails on huge stretched glyphs). Beyond, the letters are outlines of
+    // the font at a moderate size, scaled to the size asked for.
+    double tamanho = altura;
+    fonte.setPixelSize(arredondadoLimitado(tamanho, 1, tamanhoModerado));
     if (f.altura > 0) {
         // A positive height is the character cell's: the em is that less the leading.
-        const double célula = QFontMetricsF(fonte).height();
-        if (célula > 0)
-            fonte.setPixelSize(std::max(1, int(std::lround(altura * altura / célula))));
+        double célula = QFontMetricsF(fonte).height();
+        if (altura > tamanhoModerado)
+            célula *= altura / fonte.pixelSize();
+        if (célula > 0) {
+            tamanho = std::max(1.0, altura * altura / célula);
+            fonte.setPixelSize(arredondadoLimitado(tamanho, 1, tamanhoModerado));
+        }
     }
     fonte.setWeight(QFont::Weight(std::clamp(f.peso == 0 ? 400 : f.peso, 100, 900)));
     fonte.setItalic(f.itálico);
     fonte.setUnderline(f.sublinhado);
     fonte.setStrikeOut(f.riscado);
+    double estiramento = 100;
+    bool estica = false;
     if (f.largura != 0) {
-        const double média = QFontMetricsF(fonte).averageCharWidth();
-        if (média > 0)
-            fonte.setStretch(
-                std::clamp(int(100 * std::abs(f.largura) * escalaX() / média), 1, 4000));
+        double média = QFontMetricsF(fonte).averageCharWidth();
+        if (tamanho > tamanhoModerado)
+            média *= tamanho / fonte.pixelSize();
+        if (média > 0) {
+            estiramento = inteiroLimitado(100 * std::abs(f.largura) * escalaX() / média, 1, 4000);
+            estica = true;
+        }
+    }
+    const bool contorno =
+        tamanho > tamanhoModerado || tamanho * estiramento / 100 > tamanhoModerado;
+    // The outline's scale: the moderate font's letters to the size and stretch asked for.
+    double sx = 1, sy = 1;
+    if (contorno) {
+        sy = tamanho / fonte.pixelSize();
+        sx = sy * estiramento / 100;
+    } else if (estica) {
+        fonte.setStretch(int(estiramento));
     }
     const QFontMetricsF m(fonte);
+    const double ascendente = m.ascent() * sy, descendente = m.descent() * sy;
 
     const bool atualiza = e.alinhamento & 1;
     const QPointF origem = atualiza ? e.atual : ponto;
@@ -476,7 +464,7 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
             largura += passos.back();
         }
     } else {
-        largura = m.horizontalAdvance(s);
+        largura = m.horizontalAdvance(s) * sx;
     }
     if (!std::isfinite(largura) || std::abs(largura) > coordenadaMáxima) {
         falhou = true;
@@ -484,8 +472,8 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     }
     const int horizontal = e.alinhamento & 6, vertical = e.alinhamento & 24;
     const double x = horizontal == 2 ? -largura : horizontal == 6 ? -largura / 2 : 0;
-    const double y = vertical == 24 ? 0 : vertical == 8 ? -m.descent() : m.ascent();
-    const QRectF caixa(x, y - m.ascent(), largura, m.ascent() + m.descent());
+    const double y = vertical == 24 ? 0 : vertical == 8 ? -descendente : ascendente;
+    const QRectF caixa(x, y - ascendente, largura, ascendente + descendente);
     QTransform local = QTransform::fromTranslate(o.x(), o.y());
     local.rotate(-f.escapamento / 10.0);
     if (!gasta(local.mapRect(caixa), custoDeChamada + custoDeLetra * double(s.size())))
@@ -504,15 +492,32 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     p.setRenderHint(QPainter::TextAntialiasing);
     if (e.fundoOpaco)
         p.fillRect(caixa, e.corFundo);
-    p.setFont(fonte);
-    p.setPen(e.corTexto);
-    if (passos.empty()) {
-        p.drawText(QPointF(x, y), s);
+    if (contorno) {
+        // In the moderate font's units: the painter scales them to the size asked for.
+        QPainterPath letras;
+        if (passos.empty()) {
+            letras.addText(QPointF(x / sx, y / sy), fonte, s);
+        } else {
+            double a = x;
+            for (qsizetype i = 0; i < s.size(); ++i) {
+                letras.addText(QPointF(a / sx, y / sy), fonte, QString(s[i]));
+                a += passos[std::size_t(i)];
+            }
+        }
+        p.setTransform(QTransform::fromScale(sx, sy) * local);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(letras, e.corTexto);
     } else {
-        double a = x;
-        for (qsizetype i = 0; i < s.size(); ++i) {
-            p.drawText(QPointF(a, y), QString(s[i]));
-            a += passos[std::size_t(i)];
+        p.setFont(fonte);
+        p.setPen(e.corTexto);
+        if (passos.empty()) {
+            p.drawText(QPointF(x, y), s);
+        } else {
+            double a = x;
+            for (qsizetype i = 0; i < s.size(); ++i) {
+                p.drawText(QPointF(a, y), QString(s[i]));
+                a += passos[std::size_t(i)];
+            }
         }
     }
     p.restore();

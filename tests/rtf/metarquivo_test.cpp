@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <utility>
 
 using namespace vb::rtf;
 using teste::Bytes;
@@ -261,6 +262,18 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
     for (const auto& k : casos) {
         c.e.fonte.conjunto = k.conjunto;
         EXPECT_EQ(c.decodifica(bytes), QString::fromUtf16(k.texto)) << k.conjunto;
+    }
+}
+
+TEST(Metarquivo, TamanhosDeTextoForaDoAlcanceDeInt) {
+    // The window made 32767 times narrower: a wide font's stretch, computed as a double, is far
+    // past an int's range (with a negative height, the em's, and a positive one, the cell's).
+    for (auto [altura, largura] : {std::pair{-10, 32767}, {10, -32768}}) {
+        Wmf w = Janela();
+        auto fonte = teste::fonteWmf(altura, "DejaVu Sans");
+        fonte[1] = unsigned(largura) & 0xFFFF;
+        w.r(0x0410, {1, 1, 32767, 1}).r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 0, "Ab");
+        Desenha(w.bytes()); // drawn or given up, with every conversion defined
     }
 }
 
