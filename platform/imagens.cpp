@@ -2,8 +2,36 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QtEndian>
 
 namespace vb {
+
+namespace {
+
+// The PNG decoder inflates every compressed text chunk (zTXt, iTXt), up to 8 MB out of 8 KB,
+// and keeps them all: a hundred of them take gigabytes and seconds. The programs never show a
+// picture's texts, so those chunks are left out before decoding; the picture stays whole. Empty
+// when there is nothing to leave out.
+QByteArray SemTextosComprimidos(QByteArrayView png) {
+    if (!png.startsWith(QByteArrayView("\x89PNG\r\n\x1A\n", 8)))
+        return {};
+    QByteArray resto;
+    qsizetype i = 8, copiado = 0;
+    while (png.size() - i >= 12) {
+        const quint64 tamanho = qFromBigEndian<quint32>(png.data() + i) + quint64(12);
+        if (tamanho > quint64(png.size() - i))
+            break; // damaged: the decoder will say so
+        const QByteArrayView tipo = png.sliced(i + 4, 4);
+        if (tipo == "zTXt" || tipo == "iTXt") {
+            resto.append(png.sliced(copiado, i - copiado));
+            copiado = i + qsizetype(tamanho);
+        }
+        i += qsizetype(tamanho);
+    }
+    return copiado ? resto.append(png.sliced(copiado)) : QByteArray();
+}
+
+} // namespace
 
 int VarredurasJpeg(QByteArrayView dados, int limite) {
     const auto* p = reinterpret_cast<const unsigned char*>(dados.data());
@@ -41,6 +69,9 @@ int VarredurasJpeg(QByteArrayView dados, int limite) {
 QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
     if (VarredurasJpeg(dados) > varredurasMáximas)
         return {};
+    const QByteArray semTextos = SemTextosComprimidos(dados);
+    if (!semTextos.isEmpty())
+        dados = semTextos;
     QByteArray bytes = QByteArray::fromRawData(dados.data(), dados.size());
     QBuffer dispositivo(&bytes);
     dispositivo.open(QIODevice::ReadOnly);

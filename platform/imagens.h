@@ -24,7 +24,8 @@ int VarredurasJpeg(QByteArrayView dados, int limite = varredurasMáximas);
 // Decodes a picture in one of the formats the programs show (JPEG, PNG, BMP, GIF), found by its
 // content or, when `formato` is given, in that format only. A null picture when the bytes are no
 // such picture, are damaged, are over Qt's allocation limit or would take unbounded work (a JPEG
-// of more than varredurasMáximas scans): it is then shown as a damaged picture is.
+// of more than varredurasMáximas scans): it is then shown as a damaged picture is. A PNG's
+// compressed texts are left out, unread.
 QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr);
 
 } // namespace vb
