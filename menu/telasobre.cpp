@@ -1,6 +1,7 @@
 #include "telasobre.h"
 
 #include "fim.h"
+#include "imagens.h"
 #include "tela1.h"
 
 #include <QLabel>
@@ -12,9 +13,8 @@ extern const unsigned char imagemSobre[];
 extern const std::size_t tamanhoImagemSobre;
 
 QPixmap ImagemSobre() {
-    QPixmap p;
-    p.loadFromData(imagemSobre, uint(tamanhoImagemSobre), "PNG");
-    return p;
+    return QPixmap::fromImage(
+        vb::DecodificarImagem(QByteArrayView(imagemSobre, qsizetype(tamanhoImagemSobre)), "png"));
 }
 
 TelaSobre::TelaSobre(QWidget* pai) : QDialog(pai) {

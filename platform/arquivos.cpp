@@ -2,13 +2,13 @@
 
 #include "caminhos.h"
 #include "caminhos_internos.h"
+#include "imagens.h"
 #include "registros.h"
 #include "vberro.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -228,9 +228,7 @@ void SemArquivoAnônimo(bool sem) {
 } // namespace interno
 
 QPixmap LerImagem(const QString& caminho) {
-    QImage imagem;
-    imagem.loadFromData(LerArquivo(caminho, qint64(64) << 20));
-    return QPixmap::fromImage(std::move(imagem));
+    return QPixmap::fromImage(DecodificarImagem(LerArquivo(caminho, qint64(64) << 20)));
 }
 
 void FileCopy(const QString& origem, const QString& destino) {

@@ -15,8 +15,8 @@ enum Atributo : int {
 };
 
 // A picture file (the menu's background, the lesson pictures), read as LerArquivo
-// (registros.h) reads, up
-// to 64 MiB, and decoded from its bytes; a null picture when the bytes are no picture.
+// (registros.h) reads, up to 64 MiB, and decoded from its bytes by DecodificarImagem
+// (imagens.h); a null picture when the bytes are no picture or one refused there.
 QPixmap LerImagem(const QString& caminho);
 
 // Copies a file, replacing the destination. Writes an unnamed file in the destination folder

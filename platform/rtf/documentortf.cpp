@@ -1,5 +1,6 @@
 #include "documentortf.h"
 
+#include "imagens.h"
 #include "inteiros.h"
 #include "metarquivo.h"
 #include "paginas_codigo.h"
@@ -139,7 +140,7 @@ QImage lêDib(const std::vector<std::uint8_t>& d) {
         for (int i = 0; i < 4; ++i)
             bmp.append(char((v >> (8 * i)) & 0xFF));
     bmp.append(reinterpret_cast<const char*>(d.data()), qsizetype(d.size()));
-    return QImage::fromData(bmp, "BMP");
+    return DecodificarImagem(bmp, "bmp");
 }
 
 QImage caixaVazia(QSize tamanho) {
@@ -156,15 +157,14 @@ QImage caixaVazia(QSize tamanho) {
 QImage desenhaImagem(const Imagem& imagem) {
     Tamanho t = tamanhoEmPixels(imagem);
     QSize tamanho(t.largura, t.altura);
-    const auto* bytes = reinterpret_cast<const uchar*>(imagem.dados.data());
-    auto n = int(std::min<std::size_t>(imagem.dados.size(), std::size_t(INT_MAX)));
+    const QByteArrayView bytes(imagem.dados.data(), qsizetype(imagem.dados.size()));
     QImage img;
     switch (imagem.tipo) {
     case TipoImagem::Png:
-        img = QImage::fromData(bytes, n, "PNG");
+        img = DecodificarImagem(bytes, "png");
         break;
     case TipoImagem::Jpeg:
-        img = QImage::fromData(bytes, n, "JPG");
+        img = DecodificarImagem(bytes, "jpeg");
         break;
     case TipoImagem::Dib:
         img = lêDib(imagem.dados);

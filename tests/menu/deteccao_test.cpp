@@ -2,7 +2,9 @@
 // background picture decoded while the window is built.
 
 #include "ambiente_menu.h"
+#include "jpeg_varreduras.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -59,6 +61,15 @@ TEST_F(Detecção, FundoDaPastaAtual) {
     tela2.reset();
     ASSERT_TRUE(QFile::remove(inst + "/qvtelaini.jpg"));
     ASSERT_TRUE(Iniciar());
+    EXPECT_TRUE(t1().Picture1->pixmap().isNull());
+
+    // A picture that would keep the decoder busy for seconds is refused at once.
+    tela2.reset();
+    Criar(inst + "/qvtelaini.jpg", ::teste::JpegDeVarreduras(20000));
+    QElapsedTimer relógio;
+    relógio.start();
+    ASSERT_TRUE(Iniciar());
+    EXPECT_LT(relógio.elapsed(), 500);
     EXPECT_TRUE(t1().Picture1->pixmap().isNull());
 }
 

@@ -2,6 +2,7 @@
 // and the ways out.
 
 #include "apoio.h"
+#include "jpeg_varreduras.h"
 #include "paginas.h"
 #include "twips.h"
 
@@ -229,6 +230,19 @@ TEST_F(Jogador, FigurasDeCadaTipo) {
     form->Barra->setValue(1);
     EXPECT_TRUE(form->FiguraInterna->isVisible());
     EXPECT_EQ(form->FiguraInterna->y(), Pixels(1000));
+}
+
+TEST_F(Jogador, JpegDeVarredurasDemaisRecusadoNumInstante) {
+    for (const char* nome : {"QVcapa.jpg", "fig3.jpg", "fig5.png"}) // cover, figures of kind 1, 2
+        gravar(QString::fromLatin1(nome), teste::JpegDeVarreduras(20000));
+    QElapsedTimer relógio;
+    relógio.start();
+    abrir();
+    entrar();
+    form->Barra->setValue(3);
+    form->Barra->setValue(5);
+    EXPECT_LT(relógio.elapsed(), 1000);
+    EXPECT_TRUE(form->imgcapa->pixmap().isNull() && !form->figura().isVisible());
 }
 
 TEST_F(Jogador, TrêsAparências) {

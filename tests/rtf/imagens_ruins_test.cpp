@@ -3,7 +3,9 @@
 
 #include "auxiliar.h"
 #include "documentortf.h"
+#include "jpeg_varreduras.h"
 
+#include <QImageWriter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -158,6 +160,25 @@ TEST_F(ImagensRuins, PngEJpegTruncadosViramCaixas) {
     for (std::size_t i = 0; i < 5; ++i)
         EXPECT_EQ(v[i].size(), QSize(40, 20)) << i;
     EXPECT_EQ(v[5].size(), QSize(32, 32));
+}
+
+TEST_F(ImagensRuins, JpegDeVarredurasDemaisViraCaixaNumInstante) {
+    QByteArray progressivo; // as the encoder writes one: 10 scans
+    QBuffer b(&progressivo);
+    QImageWriter w(&b, "jpeg");
+    w.setProgressiveScanWrite(true);
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly) && w.write(teste::imagemDeTeste(64, 32)));
+    for (const auto& [jpeg, caixa] : // stuffed bytes and restarts in the data are no markers
+         {std::pair{teste::JpegDeVarreduras(20000), true},
+          {progressivo, false},
+          {teste::JpegDeVarreduras(101, QByteArray("\x12\xFF\x00\xFF\xD0\x34", 6)), true}}) {
+        const double antes = TempoDeProcessador();
+        const std::vector<QImage> v =
+            Imagens("{\\rtf1 {\\pict\\jpegblip\\picwgoal600\\pichgoal300 " +
+                    teste::hex({jpeg.begin(), jpeg.end()}) + "}}");
+        EXPECT_LT(TempoDeProcessador() - antes, 300) << jpeg.size();
+        EXPECT_EQ(v.at(0).pixelColor(20, 15).alpha() == 0, caixa) << jpeg.size();
+    }
 }
 
 TEST_F(ImagensRuins, BitmapComMedidasAbsurdas) {

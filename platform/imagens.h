@@ -1,0 +1,31 @@
+#pragma once
+// Pictures decoded from their bytes with a bound on the decoder's work, not only on its pixels:
+// the menu's background, the lesson pictures and the pictures inside lesson texts all come
+// through here.
+
+#include <QByteArrayView>
+#include <QImage>
+
+namespace vb {
+
+// A progressive JPEG is decoded scan by scan, and every scan goes over the whole picture: a
+// small file of one header and thousands of empty scans keeps the decoder busy for seconds per
+// thousand. Encoders write about 10 scans (6 in grey): 100 leaves a wide margin, and at the
+// largest picture the pixel limit lets through (Qt's allocation limit, about 5800 x 5800) 100
+// empty scans take about a third of a second.
+constexpr int varredurasMáximas = 100;
+
+// The scans (start-of-scan markers) of a JPEG, found by walking its marker segments as the
+// decoder does: entropy-coded data is skipped up to the next marker (a stuffed 0xFF00 and the
+// restart markers are not markers), and the walk ends at the end-of-picture marker or where the
+// bytes end. Stops counting past `limite`. 0 when the bytes are no JPEG.
+int VarredurasJpeg(QByteArrayView dados, int limite = varredurasMáximas);
+
+// Decodes a picture in one of the formats the programs show (JPEG, PNG, BMP, GIF), found by its
+// content or, when `formato` is given, in that format only. A null picture when the bytes are no
+// such picture, are damaged, are over Qt's allocation limit or would take unbounded work (a JPEG
+// of more than varredurasMáximas scans): it is then shown as a damaged picture is. A PNG's
+// compressed texts are left out, unread.
+QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr);
+
+} // namespace vb
