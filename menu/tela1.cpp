@@ -276,7 +276,7 @@ QMenu* Tela1::menuCurso(const QString& controle) const {
 
 void Tela1::Form_Load() {
     Fso = true;
-    Pastaprog = vb::CurDir() + QLatin1Char('\\');
+    Pastaprog = vb::PastaInicial() + QLatin1Char('\\');
 
     // A missing or unreadable picture leaves the window without its background.
     try {

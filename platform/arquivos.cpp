@@ -2,6 +2,8 @@
 
 #include "caminhos.h"
 #include "caminhos_internos.h"
+#include "dialogos.h"
+#include "fim.h"
 #include "imagens.h"
 #include "registros.h"
 #include "vberro.h"
@@ -380,6 +382,17 @@ void ChDir(const QString& caminho) {
 
 QString CurDir() {
     return QDir::currentPath();
+}
+
+QString PastaInicial() {
+    const QString pasta = QDir::currentPath(); // empty when getcwd fails
+    if (pasta.isEmpty()) {
+        MsgBox(QStringLiteral("Não foi possível determinar a pasta atual: ela pode ter sido "
+                              "apagada. Inicie o programa a partir de uma pasta existente."),
+               vbCritical);
+        End();
+    }
+    return pasta;
 }
 
 namespace {

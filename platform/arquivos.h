@@ -38,6 +38,11 @@ void RmDir(const QString& caminho);
 void ChDir(const QString& caminho); // 76 when missing
 QString CurDir();                   // the current folder, as a host path
 
+// The folder a program was started in, where it takes its files from. When it cannot be
+// determined (the folder was deleted, or is out of reach) the program says so and ends
+// (End()), rather than taking "/" for it.
+QString PastaInicial();
+
 // Lists the names that a pattern matches, as VB's Dir does: the last name of the pattern may
 // hold wildcards; a pattern ending in "\" lists every entry of that folder. Normal files are
 // always listed; hidden ones with vbHidden; folders (and "." and "..", when listing a folder's

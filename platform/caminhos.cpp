@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,10 +22,20 @@ namespace vb {
 // ---------------------------------------------------------------------------------------------
 // Drive map
 
+std::optional<QString> PastaDoUsuário() {
+    const QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/'))
+        return QFile::decodeName(home);
+    if (const passwd* p = ::getpwuid(::getuid()); p && p->pw_dir && p->pw_dir[0] == '/')
+        return QFile::decodeName(p->pw_dir);
+    return std::nullopt;
+}
+
 DriveMap& DriveMap::atual() {
     static DriveMap mapa = [] {
         DriveMap m;
-        m.definir(QLatin1Char('C'), QDir::homePath());
+        if (const auto home = PastaDoUsuário())
+            m.definir(QLatin1Char('C'), *home);
         return m;
     }();
     return mapa;

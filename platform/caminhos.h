@@ -17,9 +17,14 @@ namespace vb {
 // A drive letter: A to Z, either case.
 bool LetraDeUnidade(QChar c);
 
+// The user's home folder: HOME when it holds an absolute path, else the password database's
+// entry of the user. None with neither (never "/" in their place).
+std::optional<QString> PastaDoUsuário();
+
 class DriveMap {
   public:
-    // The drive map in force for this process. By default C: is the user's home folder.
+    // The drive map in force for this process. By default C: is the user's home folder (left
+    // unmapped when there is none).
     static DriveMap& atual();
 
     void definir(QChar letra, const QString& pastaHospedeira); // ignored for a non-letter

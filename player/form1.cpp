@@ -307,7 +307,7 @@ void Form1::Form_Load() {
     form2_->setWindowTitle(windowTitle() + QStringLiteral(" Figura"));
 
     licaoatual = 1;
-    caminho = vb::CurDir() + QLatin1Char('\\');
+    caminho = vb::PastaInicial() + QLatin1Char('\\');
 
     // Read-only: a missing file is never created, and missing or bad fields take the standard
     // look's values.

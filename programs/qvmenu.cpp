@@ -18,7 +18,11 @@ int main(int argc, char** argv) {
 
     // The installation settings beside the program, wherever it was started from: a launcher
     // with another working folder must not bypass them.
-    const menu::Instalação instalação = menu::LerInstalação(vb::PastaDoPrograma());
+    // A settings file that cannot be used, or no home folder for C:, ends the program here.
+    menu::Instalação instalação;
+    vb::Handler([&] { instalação = menu::LerInstalação(vb::PastaDoPrograma()); });
+    if (vb::ProgramEnded())
+        return 0;
     menu::Tela2 tela2(instalação);
     vb::Handler([&] { tela2.Form_Load(); });
     if (vb::ProgramEnded())

@@ -188,30 +188,40 @@ TEST_F(AlunoRuim, RespostaSemLetraDeUnidadeNãoSaiDasUnidades) {
     }
 }
 
-TEST_F(AlunoRuim, ConfiguraçãoQueNãoÉArquivoComumNãoPrendeOInício) {
-    // The installation settings and the menu's background as named pipes: the start goes on
-    // without them, and never waits.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(inst + "/qvmenu.ini").constData(), 0644), 0);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(inst + "/qvtelaini.jpg").constData(), 0644), 0);
-    Desbloqueador ini(inst + "/qvmenu.ini"), fundo(inst + "/qvtelaini.jpg");
-    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::Nenhum);
-    EXPECT_TRUE(Iniciar());
-    EXPECT_FALSE(ini.desbloqueou() || fundo.desbloqueou()) << "the start waited on a pipe";
-
-    // Drive letters of the settings: A to Z only.
-    QFile::remove(inst + "/qvmenu.ini");
-    Criar(inst + "/qvmenu.ini", "[aluno]\nfonte=a\n[unidades]\n1=..\nA=../a\n%C9=..\n");
-    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::DriveA);
+TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão) {
+    // Each case: the student file source, or none when the menu ends naming the file.
+    const QString ini = inst + "/qvmenu.ini";
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
+    const std::pair<QByteArray, std::optional<FonteAluno>> casos[] = {
+        {"-", FonteAluno::Nenhum},
+        {"\xEF\xBB\xBF; x\r\n[ Aluno ]\r\n  FONTE = \"b\"\r\n[z]\nk=\n", FonteAluno::DriveB},
+        {"fifo", {}},
+        {"pasta", {}},
+        {QByteArray((1 << 20) + 1, ' '), {}},
+        {"[aluno]\nfonte\n", {}},
+        {"[aluno]\nfonte=a\xE9\n", {}},
+        {"[aluno]\nfonte=a\n[unidades]\n1=..\nA=../a\n%C9=..\n", FonteAluno::DriveA}};
+    for (const auto& [bytes, fonte] : casos) {
+        SCOPED_TRACE(bytes.left(30).toStdString());
+        QFile::remove(ini), QDir(ini).removeRecursively(), diálogos.mensagens.clear();
+        vb::ResetProgramEnd();
+        if (bytes == "fifo")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0644), 0);
+        else if (bytes != "-")
+            bytes == "pasta" ? void(QDir().mkpath(ini)) : Criar(ini, bytes);
+        Desbloqueador fifo(bytes == "fifo" ? ini : inst + "/-");
+        Instalação i;
+        EXPECT_EQ(vb::Handler([&] { i = LerInstalação(inst); }), fonte.has_value());
+        EXPECT_FALSE(fifo.desbloqueou()) << "the start waited on a pipe";
+        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(ini),
+                  !fonte);
+        EXPECT_EQ(i.fonte, fonte.value_or(FonteAluno::Nenhum));
+    }
+    qputenv("TMPDIR", tmp); // without a temporary folder, the last case's drive map holds:
     EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
     EXPECT_EQ(vb::DriveMap::atual().pasta('1'), std::nullopt);
     EXPECT_EQ(vb::DriveMap::atual().pasta(QChar(u'É')), std::nullopt);
-
-    // The settings hold with no writable temporary folder: a student file set there is never
-    // dropped for want of a place to copy the settings to.
-    const QByteArray tmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
-    EXPECT_EQ(LerInstalação(inst).fonte, FonteAluno::DriveA);
-    qputenv("TMPDIR", tmp);
 }
 
 } // namespace

@@ -49,6 +49,24 @@ TEST_F(Início_, SemArquivoDeAlunoTudoAbertoEJanelaMostrada) {
     EXPECT_EQ(QDir::currentPath(), inst);           // and the current folder kept
 }
 
+TEST_F(Início_, EndereçoDeSuporteLimitadoADezLinhasE500Caracteres) {
+    for (const auto& [valor, lido] : std::initializer_list<std::pair<QByteArray, QString>>{
+             {"\"Ana, tel. 1234; ramal 5\"", "Ana, tel. 1234; ramal 5"},
+             {QByteArray(1000000, 'x'), QString(500, 'x')},
+             {QByteArray("l\\n").repeated(300), QString("l\n").repeated(9) + "l"},
+             {"a\\\\b\rc", "a\\b\nc"}}) {
+        Criar(inst + "/qvmenu.ini", "[suporte]\nendereco=" + valor + "\n");
+        EXPECT_EQ(LerInstalação(inst).suporte, lido);
+    }
+}
+
+TEST_F(Início_, PastaAtualApagadaEncerraAntesDeTocarEmArquivos) {
+    ASSERT_TRUE(QDir(raiz).rmdir("cursos")); // the current folder
+    EXPECT_FALSE(Iniciar());
+    EXPECT_TRUE(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains("atual"));
+    EXPECT_FALSE(QFileInfo::exists(c + "/qvcurso")); // nothing made
+}
+
 TEST_F(Início_, NenhumCursoInstaladoAvisaUmaVezEAbreOMenu) {
     ASSERT_TRUE(Iniciar());
     ASSERT_EQ(diálogos.mensagens.size(), 1u);

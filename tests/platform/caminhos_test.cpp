@@ -3,6 +3,7 @@
 #include "arquivos.h"
 
 #include <QElapsedTimer>
+#include <pwd.h>
 
 using namespace vb;
 using vb::teste::NúmeroDoErro;
@@ -10,6 +11,16 @@ using vb::teste::NúmeroDoErro;
 namespace {
 
 class Caminhos : public vb::teste::ComDrive {};
+
+TEST(PastaDoUsuário, HomeElseThePasswordDatabaseNeverRoot) {
+    const QByteArray home = qgetenv("HOME");
+    const QString cadastro = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
+    for (const char* caso : {"/casa/ana", "", "rel", static_cast<const char*>(nullptr)}) {
+        caso ? qputenv("HOME", caso) : qunsetenv("HOME");
+        EXPECT_EQ(PastaDoUsuário(), caso && *caso == '/' ? QString(caso) : cadastro);
+    }
+    qputenv("HOME", home);
+}
 
 TEST_F(Caminhos, NamesMatchWithoutRegardToCaseAccentsIncluded) {
     Criar("Texto no Corel.cdr");
