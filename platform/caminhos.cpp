@@ -1,6 +1,7 @@
 #include "caminhos.h"
 
 #include "caminhos_internos.h"
+#include "registros.h"
 #include "vberro.h"
 
 #include <QDir>
@@ -92,6 +93,14 @@ QByteArray Nativo(const QString& hospedeiro) {
     return QFile::encodeName(hospedeiro);
 }
 
+QString Decodificar(const QByteArray& nome) {
+    QString texto = QString::fromUtf8(nome);
+    // A replacement character that the bytes do not hold marks bytes that are not UTF-8.
+    if (texto.contains(QChar::ReplacementCharacter) && texto.toUtf8() != nome)
+        return DeAnsi(nome);
+    return texto;
+}
+
 // A listing of an open folder on a descriptor of its own: closedir closes it, the caller's
 // stays open. nullptr when the folder cannot be listed.
 DIR* Listagem(int pasta) {
@@ -115,7 +124,8 @@ std::optional<std::vector<Entrada>> LerPasta(int pasta) {
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
         Entrada en;
-        en.nome = QFile::decodeName(n);
+        en.bytes = QByteArray(n);
+        en.nome = Decodificar(en.bytes);
         if (e->d_type == DT_DIR) {
             en.pasta = true;
         } else if (e->d_type == DT_UNKNOWN) {
@@ -128,8 +138,7 @@ std::optional<std::vector<Entrada>> LerPasta(int pasta) {
     return entradas;
 }
 
-Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir) {
-    const QByteArray n = Nativo(nome);
+Fd AbrirSubpasta(int pasta, const QByteArray& n, bool seguir) {
     const int bandeiras = O_DIRECTORY | O_CLOEXEC | (seguir ? 0 : O_NOFOLLOW);
     int fd = ::openat(pasta, n.constData(), O_RDONLY | bandeiras);
     if (fd < 0 && errno == EACCES) // a folder that may be passed through but not listed
@@ -144,7 +153,7 @@ Fd AbrirPasta(const Local& l) {
     }
     if (l.nome.isEmpty())
         return Fd(::fcntl(l.pasta.get(), F_DUPFD_CLOEXEC, 0));
-    return AbrirSubpasta(l.pasta.get(), l.nome, l.seguir);
+    return AbrirSubpasta(l.pasta.get(), l.nativo, l.seguir);
 }
 
 QString Juntar(const QString& pasta, const QString& nome) {
@@ -259,14 +268,16 @@ Raiz Separar(const QString& caminho) {
 // Order: visible exact, visible folded, hidden exact, hidden folded.
 struct Achado {
     QString nome;
+    QByteArray bytes;
     bool oculto = false;
 };
 
 std::optional<Achado> Procurar(int pasta, const QString& nome) {
     // An exact visible entry wins over everything: one fstatat, no scan.
     struct stat st;
-    if (::fstatat(pasta, Nativo(nome).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return Achado{nome, false};
+    const QByteArray nativo = Nativo(nome);
+    if (::fstatat(pasta, nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return Achado{nome, nativo, false};
     DIR* d = Listagem(pasta);
     if (!d)
         return std::nullopt;
@@ -294,7 +305,7 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
             return qsizetype(tamanho) == nome.size() &&
                    QStringView(nome).compare(QLatin1StringView(n, qsizetype(tamanho)),
                                              Qt::CaseInsensitive) == 0;
-        return mesmoNomeQt(QFile::decodeName(QByteArray(n, qsizetype(tamanho))));
+        return mesmoNomeQt(Decodificar(QByteArray(n, qsizetype(tamanho))));
     };
     std::optional<Achado> candidato[3]; // visible folded, hidden exact, hidden folded
     while (const dirent* e = ::readdir(d)) {
@@ -304,16 +315,16 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
         const std::size_t tamanho = std::strlen(n);
         if (!(tamanho > 1 && n[0] == '.')) { // a visible entry
             if (mesmoNomeBytes(n, tamanho))
-                return Achado{QFile::decodeName(n), false};
+                return Achado{Decodificar(QByteArray(n)), QByteArray(n), false};
             continue;
         }
-        const QString oculto = QFile::decodeName(n);
+        const QString oculto = Decodificar(QByteArray(n));
         if (pedeOculto && mesmoNomeQt(oculto))
-            return Achado{oculto, false};
+            return Achado{oculto, QByteArray(n), false};
         if (oculto == nomeOculto)
-            candidato[1] = Achado{oculto, true};
+            candidato[1] = Achado{oculto, QByteArray(n), true};
         else if (!candidato[2] && mesmoNomeQt(QStringView(oculto).mid(1)))
-            candidato[2] = Achado{oculto, true};
+            candidato[2] = Achado{oculto, QByteArray(n), true};
     }
     for (const std::optional<Achado>& c : candidato)
         if (c)
@@ -329,6 +340,7 @@ Local Localizar(const QString& caminho) {
     const Raiz r = Separar(caminho);
     struct Nível {
         QString nome;
+        QByteArray bytes;
         bool achado;
         bool oculto;
         bool tentado = false; // its folder was opened (or could not be)
@@ -337,7 +349,7 @@ Local Localizar(const QString& caminho) {
     std::vector<Nível> níveis;
     níveis.reserve(r.iniciais.size() + 8);
     for (const QString& n : r.iniciais)
-        níveis.push_back({n, true, false, false, Fd()});
+        níveis.push_back({n, Nativo(n), true, false, false, Fd()});
     Fd raiz;
     bool raizTentada = false;
 
@@ -355,7 +367,7 @@ Local Localizar(const QString& caminho) {
             if (!n.tentado) {
                 n.tentado = true;
                 if (n.achado)
-                    n.fd = AbrirSubpasta(fd, n.nome, seguir(i + 1));
+                    n.fd = AbrirSubpasta(fd, n.bytes, seguir(i + 1));
             }
             fd = n.fd.get();
         }
@@ -393,12 +405,12 @@ Local Localizar(const QString& caminho) {
             const int pasta = abrir(níveis.size());
             if (pasta >= 0) {
                 if (std::optional<Achado> a = Procurar(pasta, nome)) {
-                    níveis.push_back({a->nome, true, a->oculto, false, Fd()});
+                    níveis.push_back({a->nome, a->bytes, true, a->oculto, false, Fd()});
                     continue;
                 }
             }
         }
-        níveis.push_back({nome, false, false, false, Fd()});
+        níveis.push_back({nome, Nativo(nome), false, false, false, Fd()});
     }
 
     Local l;
@@ -417,11 +429,12 @@ Local Localizar(const QString& caminho) {
             ? abrir(último)
             : -1;
     l.nome = níveis.back().nome;
+    l.nativo = níveis.back().bytes;
     if (pasta >= 0) {
         l.pasta = último == 0 ? std::move(raiz) : std::move(níveis[último - 1].fd);
         struct stat st;
-        l.existe = níveis.back().achado && ::fstatat(l.pasta.get(), Nativo(l.nome).constData(), &st,
-                                                     AT_SYMLINK_NOFOLLOW) == 0;
+        l.existe = níveis.back().achado &&
+                   ::fstatat(l.pasta.get(), l.nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         l.oculto = l.existe && níveis.back().oculto;
         l.ligação =
             l.existe && níveis.size() > std::size_t(r.iniciais.size()) && S_ISLNK(st.st_mode);
