@@ -139,6 +139,7 @@ void DelDir(const QString& DeletarDir) {
         }
     if (!raiz.nome.isEmpty())
         ::unlinkat(raiz.pasta.get(), nomeRaiz.constData(), AT_REMOVEDIR);
+    vb::interno::PastasMudaram();
 }
 
 } // namespace menu

@@ -148,8 +148,8 @@ void LimparTemporários(int pasta) {
         const Fd fd(::openat(pasta, n.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st;
         if (fd.válido() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
-            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(pasta, n.constData(), 0);
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(pasta, n.constData(), 0) == 0)
+            EntradaApagada(pasta, n);
     }
 }
 
@@ -282,6 +282,8 @@ void FileCopy(const QString& origem, const QString& destino) {
             ::unlinkat(pasta, temporário.constData(), 0);
         Falha(NúmeroDeEscrita(erro), QStringLiteral("Não foi possível gravar"), destino, erro);
     }
+    if (!existe)
+        EntradaCriada(pasta, nome);
 }
 
 void Kill(const QString& caminho) {
@@ -299,6 +301,7 @@ void Kill(const QString& caminho) {
         if (::unlinkat(r.pasta.get(), r.nativo.constData(), 0) != 0)
             Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível apagar"), caminho,
                   errno);
+        EntradaApagada(r.pasta.get(), r.nativo);
         return;
     }
 
@@ -324,7 +327,9 @@ void Kill(const QString& caminho) {
             somenteLeitura = true; // it stays; the others still go
             continue;
         }
-        if (::unlinkat(pasta.get(), nativo.constData(), 0) != 0 && !primeiroErro)
+        if (::unlinkat(pasta.get(), nativo.constData(), 0) == 0)
+            EntradaApagada(pasta.get(), nativo);
+        else if (!primeiroErro)
             primeiroErro = errno;
     }
     if (!algum)
@@ -342,6 +347,8 @@ void MkDir(const QString& caminho) {
         Falha(AcessoCaminho, QStringLiteral("Já existe"), caminho);
     if (!r.pasta.válido() || r.nome.isEmpty())
         Falha(CaminhoNãoEncontrado, QStringLiteral("Não foi possível criar a pasta"), caminho);
+    // The new folder may reuse the inode of one whose index is still kept.
+    PastasMudaram();
     if (::mkdirat(r.pasta.get(), r.nativo.constData(), 0777) != 0) {
         const int erro = errno;
         Falha(erro == ENOENT || erro == ENOTDIR ? CaminhoNãoEncontrado : AcessoCaminho,
@@ -352,6 +359,7 @@ void MkDir(const QString& caminho) {
 void RmDir(const QString& caminho) {
     const Local r = Localizar(caminho);
     const QByteArray& nome = r.nativo;
+    PastasMudaram();
     struct stat st;
     if (!r.existe || r.nome.isEmpty() || !r.pasta.válido() ||
         ::fstatat(r.pasta.get(), nome.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include <cerrno>
@@ -180,7 +181,15 @@ bool TemCuringa(const QString& nome) {
 using namespace interno;
 
 QString ChaveNome(const QString& nome) {
-    return SemFinais(nome).normalized(QString::NormalizationForm_C).toCaseFolded();
+    QString chave = SemFinais(nome);
+    // Most names are plain ASCII: composing changes nothing and folding lowers A to Z.
+    if (std::all_of(chave.cbegin(), chave.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        for (QChar& c : chave)
+            if (c >= u'A' && c <= u'Z')
+                c = QChar(c.unicode() | 0x20);
+        return chave;
+    }
+    return chave.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 namespace {
@@ -272,12 +281,101 @@ struct Achado {
     bool oculto = false;
 };
 
+// The index of one folder: its names on disk in the order listed, with the positions of each
+// folded name. A name gone is left empty in place.
+struct Índice {
+    std::vector<QByteArray> nomes;
+    QHash<QString, std::vector<int>> chaves;  // folded whole name
+    QHash<QString, std::vector<int>> ocultos; // hidden names, folded without their dot
+
+    void Pôr(const QByteArray& n, const QString& nome) {
+        const int posição = int(nomes.size());
+        nomes.push_back(n);
+        chaves[ChaveNome(nome)].push_back(posição);
+        if (Oculto(nome))
+            ocultos[ChaveNome(nome.mid(1))].push_back(posição);
+    }
+    void Tirar(const QByteArray& n) {
+        const QString nome = Decodificar(n);
+        for (int posição : chaves.value(ChaveNome(nome)))
+            if (nomes[std::size_t(posição)] == n)
+                nomes[std::size_t(posição)].clear();
+    }
+    // The entry that a name denotes, in the order of Procurar's scan below.
+    std::optional<Achado> Achar(const QString& nome) const {
+        const QString chave = ChaveNome(nome);
+        for (int posição : chaves.value(chave))
+            if (const QByteArray& n = nomes[std::size_t(posição)]; !n.isEmpty())
+                return Achado{Decodificar(n), n, false};
+        const QString nomeOculto = QLatin1Char('.') + nome;
+        std::optional<Achado> primeiro;
+        for (int posição : ocultos.value(chave)) {
+            const QByteArray& n = nomes[std::size_t(posição)];
+            if (n.isEmpty())
+                continue;
+            const QString visto = Decodificar(n);
+            if (visto == nomeOculto)
+                return Achado{visto, n, true};
+            if (!primeiro)
+                primeiro = Achado{visto, n, true};
+        }
+        return primeiro;
+    }
+};
+
+// The indexes of this thread's current LeituraÚnica, by folder (device and inode, so that every
+// descriptor of one folder shares its index).
+struct Índices {
+    int escopos = 0;
+    std::map<std::pair<dev_t, ino_t>, Índice> pastas;
+};
+thread_local Índices índices;
+
+// The index of an open folder, read now when it has none (or when `deNovo`); nullptr outside a
+// LeituraÚnica or when the folder cannot be listed.
+Índice* ÍndiceDe(int pasta, bool deNovo = false) {
+    struct stat sp;
+    if (índices.escopos == 0 || ::fstat(pasta, &sp) != 0)
+        return nullptr;
+    const std::pair<dev_t, ino_t> chave{sp.st_dev, sp.st_ino};
+    if (!deNovo)
+        if (const auto it = índices.pastas.find(chave); it != índices.pastas.end())
+            return &it->second;
+    índices.pastas.erase(chave);
+    const std::optional<std::vector<Entrada>> entradas = LerPasta(pasta);
+    if (!entradas)
+        return nullptr;
+    Índice í;
+    for (const Entrada& e : *entradas)
+        í.Pôr(e.bytes, e.nome);
+    return &(índices.pastas[chave] = std::move(í));
+}
+
+// The index of an open folder when it already has one.
+Índice* ÍndiceFeito(int pasta) {
+    struct stat sp;
+    if (índices.pastas.empty() || ::fstat(pasta, &sp) != 0)
+        return nullptr;
+    const auto it = índices.pastas.find({sp.st_dev, sp.st_ino});
+    return it == índices.pastas.end() ? nullptr : &it->second;
+}
+
 std::optional<Achado> Procurar(int pasta, const QString& nome) {
     // An exact visible entry wins over everything: one fstatat, no scan.
     struct stat st;
     const QByteArray nativo = Nativo(nome);
     if (::fstatat(pasta, nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return Achado{nome, nativo, false};
+    if (Índice* í = ÍndiceDe(pasta)) {
+        std::optional<Achado> a = í->Achar(nome);
+        // The entry is no longer there: the folder changed under the index, which is read again.
+        if (a && ::fstatat(pasta, a->bytes.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            í = ÍndiceDe(pasta, true);
+            a = í ? í->Achar(nome) : std::nullopt;
+        }
+        if (í)
+            return a;
+    }
     DIR* d = Listagem(pasta);
     if (!d)
         return std::nullopt;
@@ -334,7 +432,30 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
 
 } // namespace
 
+LeituraÚnica::LeituraÚnica() {
+    ++índices.escopos;
+}
+
+LeituraÚnica::~LeituraÚnica() {
+    if (--índices.escopos == 0)
+        índices.pastas.clear();
+}
+
 namespace interno {
+
+void EntradaCriada(int pasta, const QByteArray& nome) {
+    if (Índice* í = ÍndiceFeito(pasta))
+        í->Pôr(nome, Decodificar(nome));
+}
+
+void EntradaApagada(int pasta, const QByteArray& nome) {
+    if (Índice* í = ÍndiceFeito(pasta))
+        í->Tirar(nome);
+}
+
+void PastasMudaram() {
+    índices.pastas.clear();
+}
 
 Local Localizar(const QString& caminho) {
     const Raiz r = Separar(caminho);

@@ -105,6 +105,12 @@ void SemArquivoAnônimo(bool sem);
 // The host name in the system's bytes.
 QByteArray Nativo(const QString& hospedeiro);
 
+// Changes that the file calls make to a folder, so that its index (caminhos.h, LeituraÚnica)
+// stays true: an entry named, an entry gone, or anything else (the index is read again).
+void EntradaCriada(int pasta, const QByteArray& nome);
+void EntradaApagada(int pasta, const QByteArray& nome);
+void PastasMudaram();
+
 } // namespace vb::interno
 
 namespace vb::interno {
