@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
@@ -26,7 +27,7 @@ bool ÉArquivo(const QString& p) {
 struct Entrada {
     int nível = 0;
     int pai = 0;     // the slot of its folder; 0 for DeletarDir
-    QString nome;    // host name
+    QByteArray nome; // the name on disk
     QString caminho; // the path as the program writes it, which classifies the entry
 };
 
@@ -48,7 +49,7 @@ void DelDir(const QString& DeletarDir) {
     }
     if (!raiz.existe || !raiz.pasta.válido())
         return;
-    const QByteArray nomeRaiz = vb::interno::Nativo(raiz.nome);
+    const QByteArray& nomeRaiz = raiz.nativo;
     // The folder itself a link: the link goes and what it points to stays, as for the links
     // inside the tree.
     if (!raiz.nome.isEmpty() && raiz.ligação) {
@@ -57,7 +58,7 @@ void DelDir(const QString& DeletarDir) {
     }
     const Fd topo = raiz.nome.isEmpty()
                         ? vb::interno::AbrirPasta(raiz)
-                        : vb::interno::AbrirSubpasta(raiz.pasta.get(), raiz.nome, false);
+                        : vb::interno::AbrirSubpasta(raiz.pasta.get(), nomeRaiz, false);
     if (!topo.válido())
         return;
 
@@ -86,14 +87,16 @@ void DelDir(const QString& DeletarDir) {
         if (!entradas)
             return;
         // In the order of a listing: by name, without regard to case.
-        std::vector<std::pair<QString, QString>> nomes; // key, host name
-        for (const vb::interno::Entrada& e : *entradas)
-            nomes.emplace_back(vb::ChaveNome(vb::interno::NomeVisto(e.nome)), e.nome);
+        std::vector<std::tuple<QString, QByteArray, QString>> nomes; // key, on disk, as seen
+        for (const vb::interno::Entrada& e : *entradas) {
+            const QString visto = vb::interno::NomeVisto(e.nome);
+            nomes.emplace_back(vb::ChaveNome(visto), e.bytes, visto);
+        }
         std::sort(nomes.begin(), nomes.end());
-        for (const auto& [chave, nome] : nomes) {
+        for (const auto& [chave, nome, visto] : nomes) {
             if (int(lista.size()) > EntradasDelDir)
                 return;
-            lista.push_back({nível, slot, nome, caminho + vb::interno::NomeVisto(nome)});
+            lista.push_back({nível, slot, nome, caminho + visto});
         }
     };
 
@@ -111,7 +114,7 @@ void DelDir(const QString& DeletarDir) {
             if (e.nível != nível || !ÉArquivo(e.caminho))
                 continue;
             const int fd = pastaDe(pastaDe, e.pai);
-            const QByteArray nome = vb::interno::Nativo(e.nome);
+            const QByteArray& nome = e.nome;
             struct stat st;
             if (fd < 0 || ::fstatat(fd, nome.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
                 S_ISDIR(st.st_mode) || (S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0))
@@ -125,7 +128,7 @@ void DelDir(const QString& DeletarDir) {
             if (e.nível != nível || ÉArquivo(e.caminho))
                 continue;
             const int fd = pastaDe(pastaDe, e.pai);
-            const QByteArray nome = vb::interno::Nativo(e.nome);
+            const QByteArray& nome = e.nome;
             struct stat st;
             if (fd < 0 || ::fstatat(fd, nome.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
@@ -136,6 +139,7 @@ void DelDir(const QString& DeletarDir) {
         }
     if (!raiz.nome.isEmpty())
         ::unlinkat(raiz.pasta.get(), nomeRaiz.constData(), AT_REMOVEDIR);
+    vb::interno::PastasMudaram();
 }
 
 } // namespace menu

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 
 namespace menu {
 
@@ -107,6 +108,9 @@ Fim Rodar(catalogo::Passo passo, const QString& a, const QString& b, const catal
 void Executar(const catalogo::Item& item, Tela1& t) {
     using catalogo::Passo;
     bool ignorando = false;
+    // The item's files are looked up in folders read once for all its steps (the work folder may
+    // hold thousands of other files), up to its dialog or the start of its lesson.
+    std::optional<vb::LeituraÚnica> leitura(std::in_place);
     for (const catalogo::Etapa& e : item.etapas) {
         if (e.passo == Passo::IgnoraErros) {
             ignorando = true;
@@ -116,6 +120,8 @@ void Executar(const catalogo::Item& item, Tela1& t) {
             ignorando = false;
             continue;
         }
+        if (e.passo == Passo::Diálogo || e.passo == Passo::Inicia)
+            leitura.reset(); // the dialog's and the lesson's own work read afresh
         const QString a = Texto(e.a), b = Texto(e.b);
         Fim fim = Fim::Segue;
         if (!e.lista) {

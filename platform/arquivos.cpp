@@ -146,12 +146,12 @@ void LimparTemporários(int pasta) {
     for (const Entrada& e : *entradas) {
         if (e.pasta || !e.nome.startsWith(prefixo))
             continue;
-        const QByteArray n = Nativo(e.nome);
+        const QByteArray& n = e.bytes;
         const Fd fd(::openat(pasta, n.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st;
         if (fd.válido() && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
-            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0)
-            ::unlinkat(pasta, n.constData(), 0);
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && ::unlinkat(pasta, n.constData(), 0) == 0)
+            EntradaApagada(pasta, n);
     }
 }
 
@@ -241,7 +241,7 @@ void FileCopy(const QString& origem, const QString& destino) {
     if (!d.pasta.válido() || d.nome.isEmpty())
         Falha(CaminhoNãoEncontrado, QStringLiteral("Caminho não encontrado"), destino);
     const int pasta = d.pasta.get();
-    const QByteArray nome = Nativo(d.nome);
+    const QByteArray& nome = d.nativo;
 
     const mode_t máscara = Umask();
     mode_t modo = (0666 | (so.st_mode & 0111)) & ~máscara;
@@ -282,6 +282,8 @@ void FileCopy(const QString& origem, const QString& destino) {
             ::unlinkat(pasta, temporário.constData(), 0);
         Falha(NúmeroDeEscrita(erro), QStringLiteral("Não foi possível gravar"), destino, erro);
     }
+    if (!existe)
+        EntradaCriada(pasta, nome);
 }
 
 void Kill(const QString& caminho) {
@@ -291,14 +293,15 @@ void Kill(const QString& caminho) {
         const Local r = Localizar(caminho);
         struct stat st;
         if (!r.existe || sóNome.isEmpty() || !r.pasta.válido() ||
-            ::fstatat(r.pasta.get(), Nativo(r.nome).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            ::fstatat(r.pasta.get(), r.nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
             S_ISDIR(st.st_mode))
             Falha(ArquivoNãoEncontrado, QStringLiteral("Arquivo não encontrado"), caminho);
         if (SomenteLeitura(st))
             Falha(AcessoCaminho, QStringLiteral("Arquivo somente para leitura"), caminho);
-        if (::unlinkat(r.pasta.get(), Nativo(r.nome).constData(), 0) != 0)
+        if (::unlinkat(r.pasta.get(), r.nativo.constData(), 0) != 0)
             Falha(NúmeroDeEscrita(errno), QStringLiteral("Não foi possível apagar"), caminho,
                   errno);
+        EntradaApagada(r.pasta.get(), r.nativo);
         return;
     }
 
@@ -314,7 +317,7 @@ void Kill(const QString& caminho) {
     for (const Entrada& e : *entradas) {
         if (e.pasta || !CoincideCuringa(sóNome, NomeVisto(e.nome)))
             continue;
-        const QByteArray nativo = Nativo(e.nome);
+        const QByteArray& nativo = e.bytes;
         struct stat st;
         if (::fstatat(pasta.get(), nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
             S_ISDIR(st.st_mode))
@@ -324,7 +327,9 @@ void Kill(const QString& caminho) {
             somenteLeitura = true; // it stays; the others still go
             continue;
         }
-        if (::unlinkat(pasta.get(), nativo.constData(), 0) != 0 && !primeiroErro)
+        if (::unlinkat(pasta.get(), nativo.constData(), 0) == 0)
+            EntradaApagada(pasta.get(), nativo);
+        else if (!primeiroErro)
             primeiroErro = errno;
     }
     if (!algum)
@@ -342,7 +347,9 @@ void MkDir(const QString& caminho) {
         Falha(AcessoCaminho, QStringLiteral("Já existe"), caminho);
     if (!r.pasta.válido() || r.nome.isEmpty())
         Falha(CaminhoNãoEncontrado, QStringLiteral("Não foi possível criar a pasta"), caminho);
-    if (::mkdirat(r.pasta.get(), Nativo(r.nome).constData(), 0777) != 0) {
+    // The new folder may reuse the inode of one whose index is still kept.
+    PastasMudaram();
+    if (::mkdirat(r.pasta.get(), r.nativo.constData(), 0777) != 0) {
         const int erro = errno;
         Falha(erro == ENOENT || erro == ENOTDIR ? CaminhoNãoEncontrado : AcessoCaminho,
               QStringLiteral("Não foi possível criar a pasta"), caminho, erro);
@@ -351,7 +358,8 @@ void MkDir(const QString& caminho) {
 
 void RmDir(const QString& caminho) {
     const Local r = Localizar(caminho);
-    const QByteArray nome = Nativo(r.nome);
+    const QByteArray& nome = r.nativo;
+    PastasMudaram();
     struct stat st;
     if (!r.existe || r.nome.isEmpty() || !r.pasta.válido() ||
         ::fstatat(r.pasta.get(), nome.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -425,7 +433,7 @@ QStringList DirLista(const QString& padrão, int atributos) {
             const Local r = Localizar(padrão);
             struct stat st;
             if (!r.existe || r.nome.isEmpty() ||
-                ::fstatat(r.pasta.get(), Nativo(r.nome).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+                ::fstatat(r.pasta.get(), r.nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 return {};
             const QString nomeHost =
                 r.hospedeiro.mid(r.hospedeiro.lastIndexOf(QLatin1Char('/')) + 1);

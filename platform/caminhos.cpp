@@ -1,6 +1,7 @@
 #include "caminhos.h"
 
 #include "caminhos_internos.h"
+#include "registros.h"
 #include "vberro.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include <cerrno>
@@ -103,6 +105,14 @@ QByteArray Nativo(const QString& hospedeiro) {
     return QFile::encodeName(hospedeiro);
 }
 
+QString Decodificar(const QByteArray& nome) {
+    QString texto = QString::fromUtf8(nome);
+    // A replacement character that the bytes do not hold marks bytes that are not UTF-8.
+    if (texto.contains(QChar::ReplacementCharacter) && texto.toUtf8() != nome)
+        return DeAnsi(nome);
+    return texto;
+}
+
 // A listing of an open folder on a descriptor of its own: closedir closes it, the caller's
 // stays open. nullptr when the folder cannot be listed.
 DIR* Listagem(int pasta) {
@@ -126,7 +136,8 @@ std::optional<std::vector<Entrada>> LerPasta(int pasta) {
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
         Entrada en;
-        en.nome = QFile::decodeName(n);
+        en.bytes = QByteArray(n);
+        en.nome = Decodificar(en.bytes);
         if (e->d_type == DT_DIR) {
             en.pasta = true;
         } else if (e->d_type == DT_UNKNOWN) {
@@ -139,8 +150,7 @@ std::optional<std::vector<Entrada>> LerPasta(int pasta) {
     return entradas;
 }
 
-Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir) {
-    const QByteArray n = Nativo(nome);
+Fd AbrirSubpasta(int pasta, const QByteArray& n, bool seguir) {
     const int bandeiras = O_DIRECTORY | O_CLOEXEC | (seguir ? 0 : O_NOFOLLOW);
     int fd = ::openat(pasta, n.constData(), O_RDONLY | bandeiras);
     if (fd < 0 && errno == EACCES) // a folder that may be passed through but not listed
@@ -155,7 +165,7 @@ Fd AbrirPasta(const Local& l) {
     }
     if (l.nome.isEmpty())
         return Fd(::fcntl(l.pasta.get(), F_DUPFD_CLOEXEC, 0));
-    return AbrirSubpasta(l.pasta.get(), l.nome, l.seguir);
+    return AbrirSubpasta(l.pasta.get(), l.nativo, l.seguir);
 }
 
 QString Juntar(const QString& pasta, const QString& nome) {
@@ -182,7 +192,15 @@ bool TemCuringa(const QString& nome) {
 using namespace interno;
 
 QString ChaveNome(const QString& nome) {
-    return SemFinais(nome).normalized(QString::NormalizationForm_C).toCaseFolded();
+    QString chave = SemFinais(nome);
+    // Most names are plain ASCII: composing changes nothing and folding lowers A to Z.
+    if (std::all_of(chave.cbegin(), chave.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        for (QChar& c : chave)
+            if (c >= u'A' && c <= u'Z')
+                c = QChar(c.unicode() | 0x20);
+        return chave;
+    }
+    return chave.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 namespace {
@@ -270,14 +288,105 @@ Raiz Separar(const QString& caminho) {
 // Order: visible exact, visible folded, hidden exact, hidden folded.
 struct Achado {
     QString nome;
+    QByteArray bytes;
     bool oculto = false;
 };
+
+// The index of one folder: its names on disk in the order listed, with the positions of each
+// folded name. A name gone is left empty in place.
+struct Índice {
+    std::vector<QByteArray> nomes;
+    QHash<QString, std::vector<int>> chaves;  // folded whole name
+    QHash<QString, std::vector<int>> ocultos; // hidden names, folded without their dot
+
+    void Pôr(const QByteArray& n, const QString& nome) {
+        const int posição = int(nomes.size());
+        nomes.push_back(n);
+        chaves[ChaveNome(nome)].push_back(posição);
+        if (Oculto(nome))
+            ocultos[ChaveNome(nome.mid(1))].push_back(posição);
+    }
+    void Tirar(const QByteArray& n) {
+        const QString nome = Decodificar(n);
+        for (int posição : chaves.value(ChaveNome(nome)))
+            if (nomes[std::size_t(posição)] == n)
+                nomes[std::size_t(posição)].clear();
+    }
+    // The entry that a name denotes, in the order of Procurar's scan below.
+    std::optional<Achado> Achar(const QString& nome) const {
+        const QString chave = ChaveNome(nome);
+        for (int posição : chaves.value(chave))
+            if (const QByteArray& n = nomes[std::size_t(posição)]; !n.isEmpty())
+                return Achado{Decodificar(n), n, false};
+        const QString nomeOculto = QLatin1Char('.') + nome;
+        std::optional<Achado> primeiro;
+        for (int posição : ocultos.value(chave)) {
+            const QByteArray& n = nomes[std::size_t(posição)];
+            if (n.isEmpty())
+                continue;
+            const QString visto = Decodificar(n);
+            if (visto == nomeOculto)
+                return Achado{visto, n, true};
+            if (!primeiro)
+                primeiro = Achado{visto, n, true};
+        }
+        return primeiro;
+    }
+};
+
+// The indexes of this thread's current LeituraÚnica, by folder (device and inode, so that every
+// descriptor of one folder shares its index).
+struct Índices {
+    int escopos = 0;
+    std::map<std::pair<dev_t, ino_t>, Índice> pastas;
+};
+thread_local Índices índices;
+
+// The index of an open folder, read now when it has none (or when `deNovo`); nullptr outside a
+// LeituraÚnica or when the folder cannot be listed.
+Índice* ÍndiceDe(int pasta, bool deNovo = false) {
+    struct stat sp;
+    if (índices.escopos == 0 || ::fstat(pasta, &sp) != 0)
+        return nullptr;
+    const std::pair<dev_t, ino_t> chave{sp.st_dev, sp.st_ino};
+    if (!deNovo)
+        if (const auto it = índices.pastas.find(chave); it != índices.pastas.end())
+            return &it->second;
+    índices.pastas.erase(chave);
+    const std::optional<std::vector<Entrada>> entradas = LerPasta(pasta);
+    if (!entradas)
+        return nullptr;
+    Índice í;
+    for (const Entrada& e : *entradas)
+        í.Pôr(e.bytes, e.nome);
+    return &(índices.pastas[chave] = std::move(í));
+}
+
+// The index of an open folder when it already has one.
+Índice* ÍndiceFeito(int pasta) {
+    struct stat sp;
+    if (índices.pastas.empty() || ::fstat(pasta, &sp) != 0)
+        return nullptr;
+    const auto it = índices.pastas.find({sp.st_dev, sp.st_ino});
+    return it == índices.pastas.end() ? nullptr : &it->second;
+}
 
 std::optional<Achado> Procurar(int pasta, const QString& nome) {
     // An exact visible entry wins over everything: one fstatat, no scan.
     struct stat st;
-    if (::fstatat(pasta, Nativo(nome).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return Achado{nome, false};
+    const QByteArray nativo = Nativo(nome);
+    if (::fstatat(pasta, nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+        return Achado{nome, nativo, false};
+    if (Índice* í = ÍndiceDe(pasta)) {
+        std::optional<Achado> a = í->Achar(nome);
+        // The entry is no longer there: the folder changed under the index, which is read again.
+        if (a && ::fstatat(pasta, a->bytes.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            í = ÍndiceDe(pasta, true);
+            a = í ? í->Achar(nome) : std::nullopt;
+        }
+        if (í)
+            return a;
+    }
     DIR* d = Listagem(pasta);
     if (!d)
         return std::nullopt;
@@ -305,7 +414,7 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
             return qsizetype(tamanho) == nome.size() &&
                    QStringView(nome).compare(QLatin1StringView(n, qsizetype(tamanho)),
                                              Qt::CaseInsensitive) == 0;
-        return mesmoNomeQt(QFile::decodeName(QByteArray(n, qsizetype(tamanho))));
+        return mesmoNomeQt(Decodificar(QByteArray(n, qsizetype(tamanho))));
     };
     std::optional<Achado> candidato[3]; // visible folded, hidden exact, hidden folded
     while (const dirent* e = ::readdir(d)) {
@@ -315,16 +424,16 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
         const std::size_t tamanho = std::strlen(n);
         if (!(tamanho > 1 && n[0] == '.')) { // a visible entry
             if (mesmoNomeBytes(n, tamanho))
-                return Achado{QFile::decodeName(n), false};
+                return Achado{Decodificar(QByteArray(n)), QByteArray(n), false};
             continue;
         }
-        const QString oculto = QFile::decodeName(n);
+        const QString oculto = Decodificar(QByteArray(n));
         if (pedeOculto && mesmoNomeQt(oculto))
-            return Achado{oculto, false};
+            return Achado{oculto, QByteArray(n), false};
         if (oculto == nomeOculto)
-            candidato[1] = Achado{oculto, true};
+            candidato[1] = Achado{oculto, QByteArray(n), true};
         else if (!candidato[2] && mesmoNomeQt(QStringView(oculto).mid(1)))
-            candidato[2] = Achado{oculto, true};
+            candidato[2] = Achado{oculto, QByteArray(n), true};
     }
     for (const std::optional<Achado>& c : candidato)
         if (c)
@@ -334,12 +443,36 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
 
 } // namespace
 
+LeituraÚnica::LeituraÚnica() {
+    ++índices.escopos;
+}
+
+LeituraÚnica::~LeituraÚnica() {
+    if (--índices.escopos == 0)
+        índices.pastas.clear();
+}
+
 namespace interno {
+
+void EntradaCriada(int pasta, const QByteArray& nome) {
+    if (Índice* í = ÍndiceFeito(pasta))
+        í->Pôr(nome, Decodificar(nome));
+}
+
+void EntradaApagada(int pasta, const QByteArray& nome) {
+    if (Índice* í = ÍndiceFeito(pasta))
+        í->Tirar(nome);
+}
+
+void PastasMudaram() {
+    índices.pastas.clear();
+}
 
 Local Localizar(const QString& caminho) {
     const Raiz r = Separar(caminho);
     struct Nível {
         QString nome;
+        QByteArray bytes;
         bool achado;
         bool oculto;
         bool tentado = false; // its folder was opened (or could not be)
@@ -348,7 +481,7 @@ Local Localizar(const QString& caminho) {
     std::vector<Nível> níveis;
     níveis.reserve(r.iniciais.size() + 8);
     for (const QString& n : r.iniciais)
-        níveis.push_back({n, true, false, false, Fd()});
+        níveis.push_back({n, Nativo(n), true, false, false, Fd()});
     Fd raiz;
     bool raizTentada = false;
 
@@ -366,7 +499,7 @@ Local Localizar(const QString& caminho) {
             if (!n.tentado) {
                 n.tentado = true;
                 if (n.achado)
-                    n.fd = AbrirSubpasta(fd, n.nome, seguir(i + 1));
+                    n.fd = AbrirSubpasta(fd, n.bytes, seguir(i + 1));
             }
             fd = n.fd.get();
         }
@@ -404,12 +537,12 @@ Local Localizar(const QString& caminho) {
             const int pasta = abrir(níveis.size());
             if (pasta >= 0) {
                 if (std::optional<Achado> a = Procurar(pasta, nome)) {
-                    níveis.push_back({a->nome, true, a->oculto, false, Fd()});
+                    níveis.push_back({a->nome, a->bytes, true, a->oculto, false, Fd()});
                     continue;
                 }
             }
         }
-        níveis.push_back({nome, false, false, false, Fd()});
+        níveis.push_back({nome, Nativo(nome), false, false, false, Fd()});
     }
 
     Local l;
@@ -428,11 +561,12 @@ Local Localizar(const QString& caminho) {
             ? abrir(último)
             : -1;
     l.nome = níveis.back().nome;
+    l.nativo = níveis.back().bytes;
     if (pasta >= 0) {
         l.pasta = último == 0 ? std::move(raiz) : std::move(níveis[último - 1].fd);
         struct stat st;
-        l.existe = níveis.back().achado && ::fstatat(l.pasta.get(), Nativo(l.nome).constData(), &st,
-                                                     AT_SYMLINK_NOFOLLOW) == 0;
+        l.existe = níveis.back().achado &&
+                   ::fstatat(l.pasta.get(), l.nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         l.oculto = l.existe && níveis.back().oculto;
         l.ligação =
             l.existe && níveis.size() > std::size_t(r.iniciais.size()) && S_ISLNK(st.st_mode);

@@ -43,6 +43,19 @@ struct Resolvido {
     bool ligação = false; // the last entry is a symbolic link (never so for a drive's root)
 };
 
+// While one lives (the steps of one lesson item), each folder is read once, at the first name that
+// is not there as written, into an index of its folded names; the names after it are looked up
+// in the index. The file calls of this thread keep the index true as they create and delete
+// entries; an entry of the index that is gone makes the folder be read again. What other
+// programs create meanwhile may be missed, as by a listing taken before. Nests; per thread.
+class LeituraÚnica {
+  public:
+    LeituraÚnica();
+    ~LeituraÚnica();
+    LeituraÚnica(const LeituraÚnica&) = delete;
+    LeituraÚnica& operator=(const LeituraÚnica&) = delete;
+};
+
 // Resolves a path. Throws VbError 76 (or 71 for an unmapped A: or B:) when the drive is
 // unmapped, 52 when the path holds a NUL character or begins with "X:" where X is no letter
 // from A to Z; a link below a drive's first level is not gone through (see

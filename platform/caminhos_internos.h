@@ -46,8 +46,14 @@ QString SemFinais(const QString& nome);
 QString NomeVisto(const QString& nomeHospedeiro);
 bool Oculto(const QString& nomeHospedeiro);
 
+// Names on disk are bytes. A name is kept as the bytes it came with and acted on by them; it is
+// decoded only to compare and to show: as UTF-8 when it is valid UTF-8, else as Windows-1252
+// (the system's own text), so that two names that differ in their bytes never decode alike.
+QString Decodificar(const QByteArray& nome);
+
 struct Entrada {
-    QString nome;       // host name
+    QString nome;       // host name, decoded
+    QByteArray bytes;   // the name on disk
     bool pasta = false; // a real folder (a symbolic link never counts as one)
 };
 
@@ -66,10 +72,11 @@ QString Juntar(const QString& pasta, const QString& nome);
 //
 // A path resolved down to the folder that holds its last entry, that folder held open.
 struct Local {
-    Fd pasta;     // the folder of the last entry; invalid when a folder on the way is missing,
-                  // is not a folder or is a link that is not followed. For a drive's root (or
-                  // "/"), the root itself.
-    QString nome; // host name of the last entry (as found, or as written); "" for a root
+    Fd pasta;          // the folder of the last entry; invalid when a folder on the way is missing,
+                       // is not a folder or is a link that is not followed. For a drive's root (or
+                       // "/"), the root itself.
+    QString nome;      // host name of the last entry (as found, or as written); "" for a root
+    QByteArray nativo; // the same name on disk: the bytes found, or the written name's
     QString hospedeiro;
     bool existe = false;
     bool oculto = false;
@@ -83,7 +90,7 @@ Local Localizar(const QString& caminho);
 // The folder that a located path names, opened (O_NOFOLLOW unless the entry may be followed);
 // invalid, with errno set, when it is not there or not a folder.
 Fd AbrirPasta(const Local& l);
-Fd AbrirSubpasta(int pasta, const QString& nome, bool seguir);
+Fd AbrirSubpasta(int pasta, const QByteArray& nome, bool seguir);
 
 // Opens the last entry of a located path for reading, without blocking (O_NONBLOCK: a named
 // pipe never keeps the caller waiting), through no link below a drive's root (O_NOFOLLOW), and
@@ -97,6 +104,12 @@ void SemArquivoAnônimo(bool sem);
 
 // The host name in the system's bytes.
 QByteArray Nativo(const QString& hospedeiro);
+
+// Changes that the file calls make to a folder, so that its index (caminhos.h, LeituraÚnica)
+// stays true: an entry named, an entry gone, or anything else (the index is read again).
+void EntradaCriada(int pasta, const QByteArray& nome);
+void EntradaApagada(int pasta, const QByteArray& nome);
+void PastasMudaram();
 
 } // namespace vb::interno
 

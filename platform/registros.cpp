@@ -30,7 +30,7 @@ Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st) {
     // Without blocking: a named pipe would keep the reader waiting for a writer. Below a
     // drive's root a link is never read through.
     const int bandeiras = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (l.naUnidade ? O_NOFOLLOW : 0);
-    Fd fd(::openat(l.pasta.get(), Nativo(l.nome).constData(), bandeiras));
+    Fd fd(::openat(l.pasta.get(), l.nativo.constData(), bandeiras));
     if (!fd.válido()) {
         const int erro = errno;
         if (erro == ENOENT)

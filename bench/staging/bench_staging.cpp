@@ -2,7 +2,7 @@
 // menu's step engine, against cp of the same files; and DelDir of a full 1000-entry tree against
 // rm -r of an identical tree.
 //
-//   bench_staging [RUNS]
+//   bench_staging [RUNS] [STALE]
 //
 // A temporary installation folder holds every exercise source that the course menus name; the
 // sources of the measured items have real sizes (20 to 200 KB), the others are small. Drive C:
@@ -16,6 +16,9 @@
 // their names (and one per renamed file), and one cp command per copy, as the item makes one
 // copy per file. Every side is timed in turn, RUNS times (default 15); medians are printed, with
 // their ratio to the single cp of all the files.
+//
+// HTML 04 is also timed over a work folder that holds STALE other files (default 10000) besides
+// its own of the previous run, against cp of its files.
 
 #include "arquivos.h"
 #include "caminhos.h"
@@ -227,6 +230,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int rodadas = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const int antigos = argc > 2 ? std::max(0, std::atoi(argv[2])) : 10000;
 
     QTemporaryDir tmp;
     const QString inst = tmp.path() + QStringLiteral("/cursos");
@@ -350,6 +354,36 @@ int main(int argc, char** argv) {
             }
             std::printf("\n");
         }
+    }
+    // HTML 04 over a crowded work folder: stale files that the item does not name, left by
+    // other programs, around its own files of the previous run.
+    {
+        const Medido& m = medidos[0];
+        esvaziar();
+        for (int i = 0; i < antigos; ++i)
+            QFile(trabalho + QStringLiteral("/antigo%1.txt").arg(i, 6, 10, QLatin1Char('0')))
+                .open(QIODevice::WriteOnly);
+        auto clicar = [&] {
+            vb::Handler([&] { menu::Executar(*m.item, tela); });
+            vb::ResetProgramEnd();
+            ++esperados;
+        };
+        clicar();
+        const auto comandos = ComandosCp(Cópias(*m.item, tela.Pastaprog));
+        bool cpFalhou = false;
+        std::vector<double> item, cp;
+        for (int r = 0; r < rodadas; ++r) {
+            item.push_back(Medir(clicar));
+            cp.push_back(Medir([&] {
+                for (const auto& cmd : comandos)
+                    cpFalhou |= !Rodar(cmd);
+            }));
+        }
+        std::printf("%s sobre %d arquivos antigos na pasta de trabalho%s\n", m.nome, antigos,
+                    cpFalhou ? " (cp falhou!)" : "");
+        Linha("item (motor do menu)", Mediana(item), Mediana(cp), "cp");
+        Linha("cp de todos os arquivos", Mediana(cp), Mediana(cp), "");
+        esvaziar();
     }
     if (inícios != esperados || !diálogos.mensagens.empty())
         std::fprintf(stderr, "bench_staging: %d inícios, %zu mensagens (esperado %d e 0)\n",

@@ -3,6 +3,13 @@
 #include "ambiente_menu.h"
 #include "deldir.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <functional>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace menu::teste {
 namespace {
 
@@ -147,6 +154,54 @@ TEST_F(Trabalho, DelDirNãoAlargaNomesComCuringa) {
     Criar(p + "/carta.do"); // taken for a folder: stays
     DelDir("c:\\qvcurso\\estranho\\");
     EXPECT_TRUE(Existe(p + "/carta.do"));
+}
+
+// Names on disk that are not UTF-8 are acted on by their own bytes, and only those matched.
+TEST_F(Trabalho, NomesQueNãoSãoUtf8) {
+    // Made and read by their bytes: QFile would decode them.
+    const QByteArray p = QFile::encodeName(q("p/")), e9 = "caf\xe9.htm", e8 = "caf\xe8.htm",
+                     fffd = "caf\xef\xbf\xbd.htm", xff = "pasta\xff", nota = "nota.txt";
+    auto conteúdo = [&](const QByteArray& n) {
+        QFile f;
+        const int fd = ::open(p + n, O_RDONLY | O_CLOEXEC);
+        return fd >= 0 && f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
+                   ? f.readAll()
+                   : QByteArray();
+    };
+    const struct Caso {
+        std::function<void()> ação;
+        std::set<QByteArray> ficam;
+        QByteArray emE9;
+    } casos[] = {
+        {[] { DelDir("c:\\qvcurso\\p\\"); }, {}, ""},
+        {[] { vb::Kill("c:\\qvcurso\\p\\*.htm"); }, {xff, nota}, ""},
+        {[] { vb::Kill("c:\\qvcurso\\p\\CAFÉ.htm"); }, {e8, fffd, xff, nota}, ""},
+        {[] { vb::Kill("c:\\qvcurso\\p\\caf\uFFFD.htm"); }, {e9, e8, xff, nota}, e9},
+        {[&] { t1().FazCópia(t1().ArqOrigem = "p\\café.htm", t1().ArqDestino = "p\\café.htm"); },
+         {e9, e8, fffd, xff, nota},
+         "novo"},
+    };
+    Criar(inst + "/p/café.htm", "novo");
+    for (const Caso& c : casos) {
+        ::mkdir(p, 0755);
+        ::mkdir(p + xff, 0755);
+        for (const QByteArray& n : {e9, e8, fffd, xff + "/x.htm", nota}) {
+            const int fd = ::open(p + n, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            ASSERT_EQ(::write(fd, n.constData(), size_t(n.size())), n.size());
+            ::close(fd);
+        }
+        EXPECT_TRUE(vb::Handler(c.ação));
+        std::set<QByteArray> ficam;
+        if (DIR* d = ::opendir(p)) {
+            while (const dirent* e = ::readdir(d))
+                if (e->d_name[0] != '.')
+                    ficam.insert(e->d_name);
+            ::closedir(d);
+        }
+        EXPECT_EQ(ficam, c.ficam) << &c - casos;
+        EXPECT_EQ(conteúdo(e9), c.emE9) << &c - casos;
+    }
+    DelDir("c:\\qvcurso\\p\\"); // the temporary folder cannot remove these names
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "arquivos.h"
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,6 +190,34 @@ TEST_F(Arquivos, DirListsALinkToAFolderAsAFile) {
     EXPECT_EQ(DirLista("c:\\w\\", vbDirectory), (QStringList{".", "..", "Ligação", "real"}));
     EXPECT_EQ(Dir("c:\\w\\ligação"), "Ligação");
     EXPECT_EQ(DirLista("c:\\w\\ligação\\", vbDirectory | vbHidden), QStringList{});
+}
+
+// A folder read once for a step: the step's own creations and deletions are seen at once, and an
+// entry gone from under the index makes the folder be read again.
+TEST_F(Arquivos, UmaLeituraPorPassoVêAsMudançasDoPasso) {
+    Criar("fonte/a.htm", "a");
+    Criar("fonte/b.htm", "b");
+    CriarPasta("QVCurso");
+    const LeituraÚnica passo;
+    const struct {
+        std::function<void()> ação;
+        QStringList ficam;
+    } casos[] = {
+        {[] { FileCopy("c:\\fonte\\a.htm", "C:\\qvcurso\\Novo.htm"); }, {"Novo.htm=a"}},
+        {[] { FileCopy("c:\\fonte\\b.htm", "C:\\QVCURSO\\NOVO.HTM"); }, {"Novo.htm=b"}},
+        {[] { Kill("c:\\qvcurso\\novo.htm"); }, {}},
+        {[] { FileCopy("c:\\fonte\\a.htm", "C:\\qvcurso\\NoVo.htm"); }, {"NoVo.htm=a"}},
+        {[this] { QFile::rename(c + "/QVCurso/NoVo.htm", c + "/QVCurso/NOVO.htm"); },
+         {"NOVO.htm=a"}},
+        {[] { FileCopy("c:\\fonte\\b.htm", "C:\\qvcurso\\novo.htm"); }, {"NOVO.htm=b"}},
+    };
+    for (const auto& caso : casos) {
+        caso.ação();
+        QStringList agora;
+        for (const QString& n : Conteúdo("QVCurso"))
+            agora << n + "=" + Ler("QVCurso/" + n);
+        EXPECT_EQ(agora, caso.ficam) << &caso - casos;
+    }
 }
 
 } // namespace
