@@ -527,7 +527,8 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     }
 }
 
-void Contexto::bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std::uint32_t rop) {
+void Contexto::bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std::uint32_t rop,
+                      double opacidade) {
     if (falhou || gravando_ || b.isNull() || fonte.width() == 0 || fonte.height() == 0)
         return;
     const QTransform t = transformação();
@@ -560,10 +561,15 @@ void Contexto::bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std:
         break;
     }
     p.setTransform(posição);
+    p.setOpacity(opacidade);
     // Made smaller, a bitmap is smoothed; made larger, its pixels stay sharp.
     p.setRenderHint(QPainter::SmoothPixmapTransform,
                     std::abs(posição.m11()) < 1 || std::abs(posição.m22()) < 1);
-    p.drawImage(fonte.topLeft(), b, fonte.normalized().intersected(QRectF(b.rect())));
+    // The image may hold only some lines of the bitmap, placed by its offset.
+    const QRectF linhas(b.offset(), b.size());
+    const QRectF parte = fonte.normalized().intersected(linhas);
+    if (!parte.isEmpty())
+        p.drawImage(parte.topLeft(), b, parte.translated(-b.offset()));
     p.restore();
 }
 

@@ -135,8 +135,10 @@ class Contexto {
     void pixel(QPointF p, QColor c);
     void texto(QPointF p, const QString& s, const std::vector<double>& avanços, int opções,
                const QRectF* retângulo);
-    // A bitmap's source rectangle (pixels of the bitmap, y down) onto a logical rectangle.
-    void bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std::uint32_t rop);
+    // A bitmap's source rectangle (pixels of the bitmap, y down) onto a logical rectangle;
+    // opacidade: the whole bitmap's alpha (over its own, if it has one).
+    void bitmap(const QImage& b, QRectF fonte, const QRectF& destino, std::uint32_t rop,
+                double opacidade = 1);
     void padrão(const QRectF& destino, std::uint32_t rop); // PatBlt
     void recorteIntersecta(const QRectF& r);
     void recorteExclui(const QRectF& r);
@@ -174,11 +176,14 @@ class Contexto {
 // A device-independent bitmap: its header and colours in n bytes, its pixels in the nBits bytes
 // at bits (nullptr: right after the colours, within the n bytes). Null when it is damaged, runs
 // past its bytes or is larger than a picture's bitmap may be. paletaLógica: the colour table
-// holds indices into the palette given.
+// holds indices into the palette given. alfa: a 32-bit bitmap's fourth byte is its alpha,
+// premultiplied. One with fewer lines than its header says holds those it has, placed in the
+// whole bitmap by the image's offset.
 QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* bits = nullptr,
                      std::size_t nBits = 0, bool paletaLógica = false,
-                     const std::vector<QRgb>& paleta = {});
-// The device-dependent bitmap of the old block transfers (1, 24 or 32 bits a pixel).
+                     const std::vector<QRgb>& paleta = {}, bool alfa = false);
+// The device-dependent bitmap of the old block transfers (1, 24 or 32 bits a pixel); likewise
+// the lines it holds.
 QImage decodificaBitmap16(const std::uint8_t* p, std::size_t n);
 
 // The players: false when the metafile is damaged.

@@ -69,7 +69,8 @@ bool decodificaRle(const std::uint8_t* p, std::size_t n, int bits, QImage& img,
 } // namespace
 
 QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* bits,
-                     std::size_t nBits, bool paletaLógica, const std::vector<QRgb>& paleta) {
+                     std::size_t nBits, bool paletaLógica, const std::vector<QRgb>& paleta,
+                     bool alfa) {
     if (!p || n < 12)
         return {};
     const std::uint32_t cabeçalho = lê32(p);
@@ -141,15 +142,23 @@ QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* b
         nBits = n - pos;
     }
 
-    QImage img(int(largura), int(altura), QImage::Format_RGB32);
+    if (rle) {
+        QImage img(int(largura), int(altura), QImage::Format_RGB32);
+        return !img.isNull() && decodificaRle(bits, nBits, b, img, cores) ? img : QImage();
+    }
+    // A bitmap shorter than its header says keeps the lines it holds: the first ones in its
+    // order (the bottom lines of a bottom-up bitmap). The image holds just those, and its
+    // offset places them in the whole bitmap.
+    const std::size_t linha = std::size_t((largura * b + 31) / 32 * 4);
+    const int w = int(largura), h = int(std::min<std::int64_t>(altura, nBits / linha));
+    if (h == 0)
+        return {};
+    const bool comAlfa = alfa && b == 32;
+    QImage img(w, h, comAlfa ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (img.isNull())
         return {};
-    if (rle)
-        return decodificaRle(bits, nBits, b, img, cores) ? img : QImage();
-    const std::size_t linha = std::size_t((largura * b + 31) / 32 * 4);
-    if (linha * std::size_t(altura) > nBits)
-        return {};
-    const int w = int(largura), h = int(altura);
+    if (!deCimaParaBaixo)
+        img.setOffset(QPoint(0, int(altura) - h));
     for (int y = 0; y < h; ++y) {
         const std::uint8_t* l = bits + linha * std::size_t(deCimaParaBaixo ? y : h - 1 - y);
         auto* saída = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -175,8 +184,11 @@ QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* b
                 break;
             default: {
                 const std::uint32_t v = lê32(l + 4 * x);
+                const int a = comAlfa ? int(v >> 24) : 255;
+                // Premultiplied: no colour above its alpha, whatever the file holds.
                 saída[x] =
-                    qRgb(canal(v, máscaras[0]), canal(v, máscaras[1]), canal(v, máscaras[2]));
+                    qRgba(std::min(canal(v, máscaras[0]), a), std::min(canal(v, máscaras[1]), a),
+                          std::min(canal(v, máscaras[2]), a), a);
                 break;
             }
             }
@@ -188,13 +200,15 @@ QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* b
 QImage decodificaBitmap16(const std::uint8_t* p, std::size_t n) {
     if (n < 10)
         return {};
-    const int largura = std::int16_t(lê16(p + 2)), altura = std::int16_t(lê16(p + 4));
+    const int largura = std::int16_t(lê16(p + 2)), alturaDita = std::int16_t(lê16(p + 4));
     const std::size_t linha = lê16(p + 6);
     const int bits = p[9];
-    if (largura <= 0 || altura <= 0 || std::int64_t(largura) * altura > pixelsDeBitmap ||
+    if (largura <= 0 || alturaDita <= 0 || std::int64_t(largura) * alturaDita > pixelsDeBitmap ||
         (bits != 1 && bits != 24 && bits != 32) ||
-        linha < (std::size_t(largura) * std::size_t(bits) + 7) / 8 ||
-        linha * std::size_t(altura) > n - 10)
+        linha < (std::size_t(largura) * std::size_t(bits) + 7) / 8)
+        return {};
+    const int altura = int(std::min<std::size_t>(std::size_t(alturaDita), (n - 10) / linha));
+    if (altura == 0)
         return {};
     QImage img(largura, altura, QImage::Format_RGB32);
     for (int y = 0; y < altura; ++y) {

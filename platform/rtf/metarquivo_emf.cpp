@@ -47,12 +47,13 @@ struct Registro {
         return v;
     }
     // A bitmap given by offsets from the record's start.
-    QImage bitmap(std::size_t kBmi, bool paletaLógica, const std::vector<QRgb>& paleta) {
+    QImage bitmap(std::size_t kBmi, bool paletaLógica, const std::vector<QRgb>& paleta,
+                  bool alfa = false) {
         const std::size_t oBmi = u(kBmi), nBmi = u(kBmi + 4), oBits = u(kBmi + 8),
                           nBits = u(kBmi + 12);
         if (ruim || !cabe(oBmi, nBmi) || !cabe(oBits, nBits))
             return {};
-        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta);
+        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta, alfa);
     }
 };
 
@@ -109,22 +110,25 @@ void texto(Contexto& c, Registro& r, bool largo) {
     c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
 }
 
+// The block transfers. A damaged one is passed over: the rest of the picture is drawn.
 void transferência(Contexto& c, Registro& r, unsigned tipo) {
     QRectF fonte, destino;
     std::uint32_t rop = 0xCC0020;
     std::size_t bmi = 0;
     bool paletaLógica = false;
-    if (tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) {
+    const bool deCima = tipo != U_EMR_STRETCHDIBITS && tipo != U_EMR_SETDIBITSTODEVICE;
+    if (deCima) { // BITBLT, STRETCHBLT, ALPHABLEND, TRANSPARENTBLT: one layout
         destino = QRectF(r.ponto(24), QSizeF(r.s(32), r.s(36)));
-        rop = r.u(40);
+        rop = r.u(40); // the blend function, or the colour key
         paletaLógica = r.u(80) == 1;
         bmi = 84;
-        const QSizeF tamanho =
-            tipo == U_EMR_STRETCHBLT ? QSizeF(r.s(100), r.s(104)) : destino.size();
+        const QSizeF tamanho = tipo == U_EMR_BITBLT ? destino.size() : QSizeF(r.s(100), r.s(104));
         fonte = QRectF(r.ponto(44), tamanho);
-        if (!r.ruim && r.u(88) == 0) { // no bitmap: the brush alone
-            c.padrão(destino, rop);
-            return;
+        if (tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) {
+            if (!r.ruim && r.u(88) == 0) { // no bitmap: the brush alone
+                c.padrão(destino, rop);
+                return;
+            }
         }
     } else {
         destino = QRectF(r.ponto(24), tipo == U_EMR_STRETCHDIBITS ? QSizeF(r.s(72), r.s(76))
@@ -137,13 +141,31 @@ void transferência(Contexto& c, Registro& r, unsigned tipo) {
     }
     if (r.ruim)
         return;
-    const QImage b = r.bitmap(bmi, paletaLógica, c.e.paleta);
-    if (b.isNull()) {
-        c.falha();
+    // AlphaBlend: the source's own alpha (premultiplied) when the blend function says so, and
+    // a constant alpha over the whole of it.
+    const bool alfa = tipo == U_EMR_ALPHABLEND && ((rop >> 24) & 0xFF) == U_AC_SRC_ALPHA;
+    QImage b = r.bitmap(bmi, paletaLógica, c.e.paleta, alfa);
+    if (b.isNull())
+        return;
+    if (!deCima) // y from the bottom line
+        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
+    if (tipo == U_EMR_ALPHABLEND) {
+        c.bitmap(b, fonte, destino, 0xCC0020, ((rop >> 16) & 0xFF) / 255.0);
         return;
     }
-    if (tipo != U_EMR_BITBLT && tipo != U_EMR_STRETCHBLT)
-        fonte.moveTop(b.height() - fonte.top() - fonte.height()); // y from the bottom line
+    if (tipo == U_EMR_TRANSPARENTBLT) { // the pixels of the key colour are left out
+        const QPoint deslocamento = b.offset();
+        b = b.convertToFormat(QImage::Format_ARGB32);
+        b.setOffset(deslocamento);
+        const QRgb chave = cor(rop).rgb();
+        for (int y = 0; y < b.height(); ++y) {
+            auto* linha = reinterpret_cast<QRgb*>(b.scanLine(y));
+            for (int x = 0; x < b.width(); ++x)
+                if (linha[x] == chave)
+                    linha[x] = 0;
+        }
+        rop = 0xCC0020;
+    }
     c.bitmap(b, fonte, destino, rop);
 }
 
@@ -165,6 +187,43 @@ void recorteDeRegião(Contexto& c, Registro& r, const QTransform& referência) {
     c.recorteCaminho(referência.map(região), int(modo));
 }
 
+// The block transfers: read by the bounded reader alone.
+bool transfere(std::uint32_t tipo) {
+    return tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT || tipo == U_EMR_STRETCHDIBITS ||
+           tipo == U_EMR_SETDIBITSTODEVICE || tipo == U_EMR_ALPHABLEND ||
+           tipo == U_EMR_TRANSPARENTBLT;
+}
+
+// The records that draw and change nothing else.
+bool desenho(std::uint32_t tipo) {
+    if (transfere(tipo))
+        return true;
+    switch (tipo) {
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16:
+    case U_EMR_SETPIXELV:
+    case U_EMR_ELLIPSE:
+    case U_EMR_RECTANGLE:
+    case U_EMR_ROUNDRECT:
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_EXTTEXTOUTA:
+    case U_EMR_EXTTEXTOUTW:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The record types toca reads.
 bool lido(std::uint32_t tipo) {
     return (tipo >= U_EMR_POLYBEZIER && tipo <= U_EMR_SETBKCOLOR &&
@@ -174,7 +233,7 @@ bool lido(std::uint32_t tipo) {
            (tipo >= U_EMR_LINETO && tipo <= U_EMR_ARCTO) || tipo == U_EMR_SETARCDIRECTION ||
            (tipo >= U_EMR_BEGINPATH && tipo <= U_EMR_STROKEPATH) || tipo == U_EMR_SELECTCLIPPATH ||
            tipo == U_EMR_ABORTPATH || tipo == U_EMR_EXTSELECTCLIPRGN || tipo == U_EMR_BITBLT ||
-           tipo == U_EMR_STRETCHBLT ||
+           tipo == U_EMR_STRETCHBLT || tipo == U_EMR_ALPHABLEND || tipo == U_EMR_TRANSPARENTBLT ||
            (tipo >= U_EMR_SETDIBITSTODEVICE && tipo <= U_EMR_POLYPOLYGON16) ||
            (tipo >= U_EMR_CREATEMONOBRUSH && tipo <= U_EMR_EXTCREATEPEN);
 }
@@ -428,12 +487,16 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     case U_EMR_STRETCHBLT:
     case U_EMR_STRETCHDIBITS:
     case U_EMR_SETDIBITSTODEVICE:
+    case U_EMR_ALPHABLEND:
+    case U_EMR_TRANSPARENTBLT:
         transferência(c, r, tipo);
         break;
     default:
         break;
     }
-    if (r.ruim)
+    // A drawing record damaged on its own draws nothing; a damaged state or object record
+    // leaves the rest unsure, and the picture is given up.
+    if (r.ruim && !desenho(tipo))
         c.falha();
     return true;
 }
@@ -489,8 +552,15 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
             pos += n;
             continue;
         }
-        if (!U_emf_record_safe(registro))
-            return false;
+        // A drawing record that fails its own check is passed over. The block transfers
+        // skip libuemf's check, so that a bitmap shorter than its header still shows the
+        // lines it holds.
+        if (!transfere(tipo) && !U_emf_record_safe(registro)) {
+            if (!desenho(tipo))
+                return false;
+            pos += n;
+            continue;
+        }
         Registro r{p + pos, n};
         if (!toca(c, r, tipo, paraImagem))
             return !c.falhou;

@@ -204,12 +204,11 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
     if (r.ruim)
         return;
     if (semBitmap) {
-        // Without a bitmap only the operations that take none may be asked for.
+        // Without a bitmap only the operations that take none are drawn; one that needs a
+        // source is passed over.
         const int r3 = int(rop >> 16);
         if (r3 == 0x00 || r3 == 0xFF || r3 == 0xF0 || r3 == 0x55 || r3 == 0x5A || r3 == 0xAA)
             c.padrão(destino, rop);
-        else
-            c.falha();
         return;
     }
     const std::size_t n = 2 * (r.palavras - k);
@@ -217,15 +216,41 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
     const QImage b = função == 0x0922 || função == 0x0B23
                          ? decodificaBitmap16(dados, n)
                          : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta);
-    if (b.isNull()) {
-        c.falha();
+    if (b.isNull()) // damaged: passed over
         return;
-    }
     if (função == 0x0D33) {
         // Its source's y counts from the bitmap's bottom line.
-        fonte.moveTop(b.height() - fonte.top() - fonte.height());
+        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
     }
     c.bitmap(b, fonte, destino, rop);
+}
+
+// The records that draw and change nothing else.
+bool desenho(unsigned função) {
+    switch (função) {
+    case 0x0325: // POLYLINE
+    case 0x0324: // POLYGON
+    case 0x0538: // POLYPOLYGON
+    case 0x041B: // RECTANGLE
+    case 0x061C: // ROUNDRECT
+    case 0x0418: // ELLIPSE
+    case 0x0817: // ARC
+    case 0x081A: // PIE
+    case 0x0830: // CHORD
+    case 0x041F: // SETPIXEL
+    case 0x0521: // TEXTOUT
+    case 0x0A32: // EXTTEXTOUT
+    case 0x061D: // PATBLT
+    case 0x0940: // the block transfers
+    case 0x0B41:
+    case 0x0F43:
+    case 0x0D33:
+    case 0x0922:
+    case 0x0B23:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Plays one record; false at the end record.
@@ -430,7 +455,9 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
     default:
         break; // records that draw nothing we keep, or that we do not know
     }
-    if (r.ruim)
+    // A drawing record damaged on its own draws nothing; a damaged state or object record
+    // leaves the rest unsure, and the picture is given up.
+    if (r.ruim && !desenho(função))
         c.falha();
     return true;
 }

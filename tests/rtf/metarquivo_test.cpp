@@ -61,7 +61,7 @@ TEST(Metarquivo, FamíliasDeRegistrosPeloQueDesenham) {
     // The same in runs: the bottom line (two of 3), then the top line (1, 2).
     auto rle = [&](int bits, const Bytes& corridas) {
         Bytes d = teste::dib(2, 2, bits, paleta, {0, 0, 0, 0});
-        d.resize(d.size() - 8); // both lines: 4 bytes each
+        d.erase(d.end() - 8, d.end()); // both lines: 4 bytes each
         d[16] = bits == 8 ? 1 : 2;
         d.insert(d.end(), corridas.begin(), corridas.end());
         return d;
@@ -279,8 +279,6 @@ TEST(Metarquivo, TamanhosDeTextoForaDoAlcanceDeInt) {
 
 TEST(Metarquivo, DanificadosDãoImagemNula) {
     const Bytes bom = Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes();
-    const Bytes dib8 = teste::dib(64, 64, 8, {0xFF0000}, std::vector<std::uint32_t>(64 * 64, 0));
-    const Bytes dibCurto(dib8.begin(), dib8.begin() + 1100); // header, colours, a few lines
     const Bytes emfBom = Emf().r(43, {0, 0, 50, 25}).bytes(200, 100);
     struct Caso {
         const char* nome;
@@ -295,22 +293,19 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
          Janela().r(0x02FA, {0, 0x4000, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
         {"pen 0xFFFF units wide",
          Janela().r(0x02FA, {0, 0xFFFF, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
-        {"font 0x7FFF units high",
-         Janela().r(0x02FB, teste::fonteWmf(0x7FFF, "Arial")).r(0x012D, {0})
-             .textOut(0, 0, "abc").bytes()},
-        {"zero window", [] {
+        {"font 0x7FFF units high", Janela()
+                                       .r(0x02FB, teste::fonteWmf(0x7FFF, "Arial"))
+                                       .r(0x012D, {0})
+                                       .textOut(0, 0, "abc")
+                                       .bytes()},
+        {"zero window",
+         [] {
              Wmf w;
              return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
          }()},
         {"window made zero", Janela().r(0x020C, {0, 0}).r(0x041B, tudo).bytes()},
         {"huge scale", Janela().r(0x020C, {1, 1}).r(0x041B, {30000, 30000, 0, 0}).bytes()},
         {"object index out of range", Janela().r(0x012D, {5000}).bytes()},
-        {"bitmap longer than its record",
-         Janela().rb(0x0F43, {0x0020, 0xCC, 0, 64, 64, 0, 0, 1000, 2000, 0, 0}, dibCurto).bytes()},
-        {"14-word DIBSTRETCHBLT copying a missing bitmap",
-         Janela().r(0x0B41, {0x0020, 0xCC, 10, 10, 0, 0, 0, 1000, 2000, 0, 0}).bytes()},
-        {"polygon longer than its record", Janela().r(0x0324, {30000, 0, 0, 100, 100}).bytes()},
-        {"text longer than its record", Janela().r(0x0521, {0x7FFF, 0x4141, 10, 10}).bytes()},
         {"EMF cut short", Bytes(emfBom.begin(), emfBom.end() - 8), TipoMetarquivo::Emf},
         {"EMF record of size 6",
          [&] {
@@ -319,8 +314,7 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
              return b;
          }(),
          TipoMetarquivo::Emf},
-        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100),
-         TipoMetarquivo::Emf},
+        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100), TipoMetarquivo::Emf},
         {"EMF no header", Bytes(emfBom.begin() + 88, emfBom.end()), TipoMetarquivo::Emf},
     };
     // Thousands of filled rectangles, each the whole picture: past the drawing budget.
@@ -345,3 +339,141 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
 }
 
 } // namespace
+
+namespace {
+
+// A bottom-up 32-bit bitmap of one line, its pixels as 0xAARRGGBB.
+Bytes Dib32(const std::vector<std::uint32_t>& pixels) {
+    Bytes d;
+    for (std::uint32_t x :
+         {40u, std::uint32_t(pixels.size()), 1u, 0x200001u, 0u, 0u, 0u, 0u, 0u, 0u})
+        teste::põe32(d, x);
+    for (std::uint32_t p : pixels)
+        teste::põe32(d, p);
+    return d;
+}
+
+// An EMF block transfer of the BITBLT family onto the whole 200 x 100 picture; campo: its
+// raster operation, blend function or colour key.
+Bytes Transferência(std::uint32_t tipo, std::uint32_t campo, const Bytes& dib, int bmi = 40) {
+    const auto w = std::uint32_t(mf::lê32(dib.data() + 4));
+    const std::vector<std::uint32_t> p = {0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          200,
+                                          100,
+                                          campo,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          0,
+                                          108,
+                                          std::uint32_t(bmi),
+                                          108 + std::uint32_t(bmi),
+                                          std::uint32_t(dib.size()) - std::uint32_t(bmi),
+                                          w,
+                                          1};
+    return Emf().r(tipo, p, dib).bytes(200, 100);
+}
+
+} // namespace
+
+TEST(Metarquivo, AlfaEChaveDeCor) {
+    const QColor branco(255, 255, 255);
+    const Bytes metade = Dib32({0xFF0000FF, 0x00000000}); // opaque blue, then nothing
+    const Bytes vermelhos = teste::dib(2, 1, 24, {}, {0xFF0000, 0x00FF00});
+    const struct {
+        const char* nome;
+        Bytes metarquivo;
+        QColor esquerda, direita;
+    } casos[] = {
+        {"source alpha", Transferência(114, 0x01FF0000, metade), QColor(0, 0, 255), branco},
+        {"constant alpha alone", Transferência(114, 0x00800000, vermelhos), QColor(255, 127, 127),
+         QColor(127, 255, 127)},
+        {"colour key", Transferência(116, 0x0000FF00, vermelhos), QColor(255, 0, 0), branco},
+    };
+    for (const auto& c : casos) {
+        const QImage img = Desenha(c.metarquivo, TipoMetarquivo::Emf);
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        for (auto [x, esperada] : {std::pair{50, c.esquerda}, {150, c.direita}}) {
+            const QColor real = img.pixelColor(x, 50);
+            EXPECT_NEAR(real.red(), esperada.red(), 2) << c.nome << " x " << x;
+            EXPECT_NEAR(real.green(), esperada.green(), 2) << c.nome << " x " << x;
+            EXPECT_NEAR(real.blue(), esperada.blue(), 2) << c.nome << " x " << x;
+        }
+    }
+}
+
+TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
+    const Bytes dib8 = teste::dib(64, 64, 8, {0xFF0000}, std::vector<std::uint32_t>(64 * 64, 0));
+    const Bytes dibCurto(dib8.begin(), dib8.begin() + 1100); // header, colours, no whole line
+    // A black 1-bit mask whose header claims 34 lines where the record holds 32.
+    Bytes máscara = teste::dib(32, 32, 1, {0, 0xFFFFFF}, std::vector<std::uint32_t>(32 * 32, 0));
+    máscara[8] = 34;
+    const QColor red(255, 0, 0), preto(0, 0, 0), branco(255, 255, 255);
+    // Each damaged record, then a red right half.
+    auto wmf = [](const std::function<void(Wmf&)>& dano) {
+        return Pintado([&](Wmf& w) {
+                   dano(w);
+                   w.r(0x041B, {1000, 2000, 0, 1000});
+               })
+            .bytes();
+    };
+    const struct {
+        const char* nome;
+        Bytes metarquivo;
+        std::vector<Ponto> pontos;
+        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+    } casos[] = {
+        {"bitmap longer than its record",
+         wmf([&](Wmf& w) {
+             w.rb(0x0F43, {0x0020, 0xCC, 0, 64, 64, 0, 0, 1000, 2000, 0, 0}, dibCurto);
+         }),
+         {{50, 50, branco}}},
+        {"mask of 34 lines holding 32: the bottom 32 drawn",
+         wmf([&](Wmf& w) {
+             w.rb(0x0B41, {0x0020, 0xCC, 34, 32, 0, 0, 1000, 1000, 0, 0}, máscara);
+         }),
+         {{50, 1, branco}, {50, 10, preto}, {50, 98, preto}}},
+        {"DIBSTRETCHBLT copying a missing bitmap",
+         wmf([](Wmf& w) {
+             w.r(0x0B41, {0x0020, 0xCC, 10, 10, 0, 0, 0, 1000, 2000, 0, 0});
+         }),
+         {{50, 50, branco}}},
+        {"polygon longer than its record",
+         wmf([](Wmf& w) {
+             w.r(0x0324, {30000, 0, 0, 100, 100});
+         }),
+         {{50, 50, branco}}},
+        {"text longer than its record",
+         wmf([](Wmf& w) {
+             w.r(0x0521, {0x7FFF, 0x4141, 10, 10});
+         }),
+         {}},
+        {"EMF polygon of more points than it holds",
+         Emf()
+             .r(3, {0, 0, 10, 10, 1000, 0, 0, 10, 10})
+             .r(39, {1, 0, 0x0000FF, 0})
+             .r(37, {1})
+             .r(43, {100, 0, 200, 100})
+             .bytes(200, 100),
+         {},
+         TipoMetarquivo::Emf},
+    };
+    for (const auto& c : casos) {
+        const QImage img = Desenha(c.metarquivo, c.tipo);
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        EXPECT_EQ(img.pixelColor(150, 50), red) << c.nome;
+        for (const Ponto& p : c.pontos)
+            EXPECT_EQ(img.pixelColor(p.x, p.y), p.cor) << c.nome << " at " << p.x << "," << p.y;
+    }
+}
