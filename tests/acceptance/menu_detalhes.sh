@@ -2,10 +2,9 @@
 # On a private X server with a window manager, as a student whose installation asks for the
 # student file, what the menu shows beside its courses: the whole title of the question in its
 # frame; the header's captions on the lines of their values; the menu bar in the desktop's colour,
-# not the window's, whose colour fills its whole client area when it fills the screen; "&Sobre"
-# again gives the About box the keyboard focus; in "Versão do Access" Enter presses nothing on an
-# option, a lesson program that is missing is named with its path alike at each "Confirmar", and
-# Enter on the focused "Confirmar" starts the lesson.
+# not the window's, whose colour fills it at any size; "&Sobre" again gives the About box the focus;
+# in "Versão do Access" Enter on an option presses nothing, a missing lesson program is named with
+# its path alike at each "Confirmar", and Enter on the focused "Confirmar" starts the lesson.
 #
 #   menu_detalhes.sh INSTALLATION_FOLDER TITLED_WINDOW_PROGRAM
 

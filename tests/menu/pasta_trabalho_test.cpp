@@ -3,12 +3,10 @@
 #include "ambiente_menu.h"
 #include "deldir.h"
 
-#include <dirent.h>
-#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace menu::teste {
 namespace {
@@ -158,20 +156,15 @@ TEST_F(Trabalho, DelDirNãoAlargaNomesComCuringa) {
 
 // Names on disk that are not UTF-8 are acted on by their own bytes, and only those matched.
 TEST_F(Trabalho, NomesQueNãoSãoUtf8) {
-    // Made and read by their bytes: QFile would decode them.
-    const QByteArray p = QFile::encodeName(q("p/")), e9 = "caf\xe9.htm", e8 = "caf\xe8.htm",
-                     fffd = "caf\xef\xbf\xbd.htm", xff = "pasta\xff", nota = "nota.txt";
-    auto conteúdo = [&](const QByteArray& n) {
-        QFile f;
-        const int fd = ::open(p + n, O_RDONLY | O_CLOEXEC);
-        return fd >= 0 && f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
-                   ? f.readAll()
-                   : QByteArray();
-    };
+    // Made and read by their bytes (std::filesystem keeps them; QFile would decode them).
+    namespace fs = std::filesystem;
+    const std::string p = QFile::encodeName(q("p/")).toStdString(), e9 = "caf\xe9.htm",
+                      e8 = "caf\xe8.htm", fffd = "caf\xef\xbf\xbd.htm", xff = "pasta\xff",
+                      nota = "nota.txt";
     const struct Caso {
         std::function<void()> ação;
-        std::set<QByteArray> ficam;
-        QByteArray emE9;
+        std::set<std::string> ficam;
+        std::string emE9;
     } casos[] = {
         {[] { DelDir("c:\\qvcurso\\p\\"); }, {}, ""},
         {[] { vb::Kill("c:\\qvcurso\\p\\*.htm"); }, {xff, nota}, ""},
@@ -183,23 +176,17 @@ TEST_F(Trabalho, NomesQueNãoSãoUtf8) {
     };
     Criar(inst + "/p/café.htm", "novo");
     for (const Caso& c : casos) {
-        ::mkdir(p, 0755);
-        ::mkdir(p + xff, 0755);
-        for (const QByteArray& n : {e9, e8, fffd, xff + "/x.htm", nota}) {
-            const int fd = ::open(p + n, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            ASSERT_EQ(::write(fd, n.constData(), size_t(n.size())), n.size());
-            ::close(fd);
-        }
+        fs::create_directories(p + xff);
+        for (const std::string& n : {e9, e8, fffd, xff + "/x.htm", nota})
+            std::ofstream(p + n) << n;
         EXPECT_TRUE(vb::Handler(c.ação));
-        std::set<QByteArray> ficam;
-        if (DIR* d = ::opendir(p)) {
-            while (const dirent* e = ::readdir(d))
-                if (e->d_name[0] != '.')
-                    ficam.insert(e->d_name);
-            ::closedir(d);
-        }
+        std::set<std::string> ficam;
+        std::error_code sem; // DelDir removes the folder itself
+        for (const fs::directory_entry& e : fs::directory_iterator(p, sem))
+            ficam.insert(e.path().filename().string());
+        std::ifstream f(p + e9);
         EXPECT_EQ(ficam, c.ficam) << &c - casos;
-        EXPECT_EQ(conteúdo(e9), c.emE9) << &c - casos;
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), c.emE9) << &c - casos;
     }
     DelDir("c:\\qvcurso\\p\\"); // the temporary folder cannot remove these names
 }

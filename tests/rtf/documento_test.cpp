@@ -2,7 +2,6 @@
 
 #include "auxiliar.h"
 #include "documentortf.h"
-#include "metarquivos.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -291,28 +290,6 @@ TEST_F(Documento, MetarquivoDesenhado) {
     EXPECT_EQ(v[0].pixelColor(150, 10), QColor(0, 255, 0)); // inside the ellipse
     EXPECT_EQ(v[0].pixelColor(120, 75), QColor(0, 255, 0));
     EXPECT_EQ(v[0].pixelColor(102, 2), QColor(255, 255, 255)); // outside every shape
-}
-
-TEST_F(Documento, TextoEsticadoEmQualquerEscala) {
-    // A 10-pixel font 200 pixels wide: the letters stretched many times, as the picture grows.
-    auto fonte = teste::fonteWmf(-100, "Arial");
-    fonte[1] = 2000;
-    const std::string hex = teste::hex(teste::Wmf()
-                                           .r(0x020B, {0, 0})
-                                           .r(0x020C, {1000, 2000})
-                                           .r(0x02FB, fonte)
-                                           .r(0x012D, {0})
-                                           .textOut(0, 400, "Abc")
-                                           .bytes());
-    for (const std::string e : {"80", "100", "150", "180", "200", "250", "300"}) {
-        carrega("{\\rtf1 {\\pict\\wmetafile8\\picw5292\\pich2646\\picwgoal3000\\pichgoal1500"
-                "\\picscalex" +
-                e + "\\picscaley" + e + " " + hex + "}}");
-        const QImage v = imagens().at(0);
-        QImage branca(v.size(), QImage::Format_RGB32);
-        branca.fill(Qt::white);
-        EXPECT_TRUE(v.format() == branca.format() && v != branca) << e; // drawn, with letters
-    }
 }
 
 TEST_F(Documento, CaixaEmolduradaQuandoNãoDáParaDesenhar) {

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -162,22 +163,37 @@ TEST_F(ImagensRuins, PngEJpegTruncadosViramCaixas) {
     EXPECT_EQ(v[5].size(), QSize(32, 32));
 }
 
-TEST_F(ImagensRuins, JpegDeVarredurasDemaisViraCaixaNumInstante) {
-    QByteArray progressivo; // as the encoder writes one: 10 scans
-    QBuffer b(&progressivo);
+TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
+    QByteArray progressivo, png; // as the encoder writes one: 10 scans
+    QBuffer b(&progressivo), bp(&png);
     QImageWriter w(&b, "jpeg");
     w.setProgressiveScanWrite(true);
     ASSERT_TRUE(b.open(QIODevice::WriteOnly) && w.write(teste::imagemDeTeste(64, 32)));
-    for (const auto& [jpeg, caixa] : // stuffed bytes and restarts in the data are no markers
-         {std::pair{teste::JpegDeVarreduras(20000), true},
-          {progressivo, false},
-          {teste::JpegDeVarreduras(101, QByteArray("\x12\xFF\x00\xFF\xD0\x34", 6)), true}}) {
+    // A PNG of 100 compressed texts of 8 MB each: the picture read, its texts never expanded.
+    QImage vermelha(16, 16, QImage::Format_RGB32);
+    vermelha.fill(Qt::red);
+    vermelha.setText(QStringLiteral("t"), QString(7900000, u'a'));
+    ASSERT_TRUE(bp.open(QIODevice::WriteOnly) && vermelha.save(&bp, "PNG"));
+    const qsizetype z = png.indexOf("zTXt") - 4, n = qFromBigEndian<quint32>(png.data() + z) + 12;
+    png.insert(z, png.mid(z, n).repeated(100));
+    const struct {
+        const char* tipo;
+        QByteArray dados;
+        bool caixa;
+    } casos[] = {
+        {"jpeg", teste::JpegDeVarreduras(20000), true},
+        {"jpeg", progressivo, false},
+        // stuffed bytes and restarts in the data are no markers
+        {"jpeg", teste::JpegDeVarreduras(101, QByteArray("\x12\xFF\x00\xFF\xD0\x34", 6)), true},
+        {"png", png, false}};
+    for (const auto& c : casos) {
         const double antes = TempoDeProcessador();
         const std::vector<QImage> v =
-            Imagens("{\\rtf1 {\\pict\\jpegblip\\picwgoal600\\pichgoal300 " +
-                    teste::hex({jpeg.begin(), jpeg.end()}) + "}}");
-        EXPECT_LT(TempoDeProcessador() - antes, 300) << jpeg.size();
-        EXPECT_EQ(v.at(0).pixelColor(20, 15).alpha() == 0, caixa) << jpeg.size();
+            Imagens(std::string("{\\rtf1 {\\pict\\") + c.tipo + "blip\\picwgoal600\\pichgoal300 " +
+                    teste::hex({c.dados.begin(), c.dados.end()}) + "}}");
+        EXPECT_LT(TempoDeProcessador() - antes, 300) << c.dados.size();
+        EXPECT_EQ(v.at(0).pixelColor(20, 15).alpha() == 0, c.caixa) << c.dados.size();
+        EXPECT_TRUE(c.tipo != std::string_view("png") || v[0].pixelColor(20, 15) == Qt::red);
     }
 }
 

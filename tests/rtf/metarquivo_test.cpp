@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
-#include <utility>
 
 using namespace vb::rtf;
 using teste::Bytes;
@@ -265,15 +264,23 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
     }
 }
 
-TEST(Metarquivo, TamanhosDeTextoForaDoAlcanceDeInt) {
-    // The window made 32767 times narrower: a wide font's stretch, computed as a double, is far
-    // past an int's range (with a negative height, the em's, and a positive one, the cell's).
-    for (auto [altura, largura] : {std::pair{-10, 32767}, {10, -32768}}) {
+TEST(Metarquivo, TextoEsticadoEmQualquerTamanho) {
+    // A 10-pixel font 200 pixels wide, stretched more as the picture grows; and, in a window 32767
+    // times narrower, stretches (a double) far past an int's range: every conversion defined.
+    for (auto [altura, largura, estreita] :
+         {std::tuple{-100, 2000, false}, {-10, 32767, true}, {10, -32768, true}}) {
         Wmf w = Janela();
-        auto fonte = teste::fonteWmf(altura, "DejaVu Sans");
+        auto fonte = teste::fonteWmf(altura, "Arial");
         fonte[1] = unsigned(largura) & 0xFFFF;
-        w.r(0x0410, {1, 1, 32767, 1}).r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 0, "Ab");
-        Desenha(w.bytes()); // drawn or given up, with every conversion defined
+        w.r(0x0410, {1, 1, estreita ? 32767u : 1u, 1});
+        const Bytes b = w.r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 400, "Abc").bytes();
+        for (int e : {80, 100, 150, 180, 200, 250, 300}) {
+            const QImage img =
+                desenharMetarquivo(b.data(), b.size(), TipoMetarquivo::Wmf, 8, 2 * e, e, 0, 0);
+            QImage branca(img.size(), QImage::Format_RGB32);
+            branca.fill(Qt::white);
+            EXPECT_TRUE(estreita || (!img.isNull() && img != branca)) << e; // with its letters
+        }
     }
 }
 
@@ -285,6 +292,7 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
         Bytes metarquivo;
         TipoMetarquivo tipo = TipoMetarquivo::Wmf;
     };
+    // clang-format off
     std::vector<Caso> casos = {
         {"cut short", Bytes(bom.begin(), bom.end() - 10)},
         {"no end record", Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes(16, false)},
@@ -293,13 +301,10 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
          Janela().r(0x02FA, {0, 0x4000, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
         {"pen 0xFFFF units wide",
          Janela().r(0x02FA, {0, 0xFFFF, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
-        {"font 0x7FFF units high", Janela()
-                                       .r(0x02FB, teste::fonteWmf(0x7FFF, "Arial"))
-                                       .r(0x012D, {0})
-                                       .textOut(0, 0, "abc")
-                                       .bytes()},
-        {"zero window",
-         [] {
+        {"font 0x7FFF units high",
+         Janela().r(0x02FB, teste::fonteWmf(0x7FFF, "Arial")).r(0x012D, {0})
+             .textOut(0, 0, "abc").bytes()},
+        {"zero window", [] {
              Wmf w;
              return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
          }()},
@@ -314,9 +319,11 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
              return b;
          }(),
          TipoMetarquivo::Emf},
-        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100), TipoMetarquivo::Emf},
+        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100),
+         TipoMetarquivo::Emf},
         {"EMF no header", Bytes(emfBom.begin() + 88, emfBom.end()), TipoMetarquivo::Emf},
     };
+    // clang-format on
     // Thousands of filled rectangles, each the whole picture: past the drawing budget.
     Wmf muitos = Pintado([](Wmf&) {});
     for (int i = 0; i < 30000; ++i)
@@ -338,21 +345,14 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // An EMF block transfer of a one-line bitmap onto the whole 200 x 100 picture; campo: its blend
 // function or colour key. pixels: 0xAARRGGBB (32 bits, with alpha) or 0xRRGGBB (24 bits).
 Bytes Transferência(std::uint32_t tipo, std::uint32_t campo, std::vector<std::uint32_t> pixels,
                     int bits) {
     Bytes dib = teste::dib(int(pixels.size()), 1, 24, {}, pixels);
-    if (bits == 32) {
-        dib.resize(40);
-        dib[14] = 32;
-        for (std::uint32_t x : pixels)
+    if (bits == 32) // the same header, with pixels of four bytes
+        for (dib.resize(40), dib[14] = 32; std::uint32_t x : pixels)
             teste::põe32(dib, x);
-    }
     std::vector<std::uint32_t> p(25, 0);
     p[6] = 200, p[7] = 100, p[8] = campo, p[19] = 108, p[20] = 40, p[21] = 148;
     p[22] = std::uint32_t(dib.size() - 40), p[23] = std::uint32_t(pixels.size()), p[24] = 1;
@@ -364,32 +364,23 @@ Bytes Dano(unsigned função, const std::vector<unsigned>& p, const Bytes& b = {
     return Pintado([&](Wmf& w) { w.rb(função, p, b).r(0x041B, {1000, 2000, 0, 1000}); }).bytes();
 }
 
-} // namespace
-
 TEST(Metarquivo, AlfaEChaveDeCor) {
-    const QColor branco(255, 255, 255);
     const std::vector<std::uint32_t> vermelhoVerde = {0xFF0000, 0x00FF00};
     const struct {
         const char* nome;
         Bytes metarquivo;
         QColor esquerda, direita;
     } casos[] = {
-        {"source alpha", Transferência(114, 0x01FF0000, {0xFF0000FF, 0}, 32), Qt::blue, branco},
-        {"constant alpha", Transferência(114, 0x00800000, vermelhoVerde, 24), QColor(255, 127, 127),
-         QColor(127, 255, 127)},
-        {"colour key", Transferência(116, 0x0000FF00, vermelhoVerde, 24), Qt::red, branco},
+        {"source alpha", Transferência(114, 0x01FF0000, {0xFF0000FF, 0}, 32), Qt::blue, Qt::white},
+        {"constant alpha", Transferência(114, 0x00800000, vermelhoVerde, 24), QColor(255, 128, 128),
+         QColor(128, 255, 128)},
+        {"colour key", Transferência(116, 0x0000FF00, vermelhoVerde, 24), Qt::red, Qt::white},
     };
     for (const auto& c : casos) {
         const QImage img = Desenha(c.metarquivo, TipoMetarquivo::Emf);
         ASSERT_FALSE(img.isNull()) << c.nome;
-        for (auto [x, esperada] : {std::pair{50, c.esquerda}, {150, c.direita}}) {
-            const QColor real = img.pixelColor(x, 50);
-            EXPECT_LE(std::abs(real.red() - esperada.red()) +
-                          std::abs(real.green() - esperada.green()) +
-                          std::abs(real.blue() - esperada.blue()),
-                      4)
-                << c.nome << " x " << x;
-        }
+        EXPECT_EQ(img.pixelColor(50, 50), c.esquerda) << c.nome;
+        EXPECT_EQ(img.pixelColor(150, 50), c.direita) << c.nome;
     }
 }
 
@@ -398,7 +389,8 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
     // A black 1-bit mask whose header claims 34 lines where the record holds 32.
     Bytes máscara = teste::dib(32, 32, 1, {0, 0xFFFFFF}, std::vector<std::uint32_t>(32 * 32, 0));
     máscara[8] = 34;
-    const QColor branco(255, 255, 255);
+    Emf emf; // a polygon of 1000 points holding one, then a red right half
+    emf.r(3, {0, 0, 9, 9, 1000, 0, 0}).r(39, {1, 0, 0xFF, 0}).r(37, {1}).r(43, {100, 0, 200, 100});
     const struct {
         const char* nome;
         Bytes metarquivo;
@@ -408,24 +400,16 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
         {"bitmap without a whole line",
          Dano(0x0F43, {0x20, 0xCC, 0, 64, 64, 0, 0, 1000, 2000, 0, 0},
               Bytes(&dib8[0], &dib8[1100])),
-         {{50, 50, branco}}},
+         {{50, 50, Qt::white}}},
         {"mask of 34 lines holding 32: the bottom 32 drawn",
          Dano(0x0B41, {0x20, 0xCC, 34, 32, 0, 0, 1000, 1000, 0, 0}, máscara),
-         {{50, 1, branco}, {50, 10, Qt::black}, {50, 98, Qt::black}}},
+         {{50, 1, Qt::white}, {50, 10, Qt::black}, {50, 98, Qt::black}}},
         {"DIBSTRETCHBLT copying a missing bitmap",
          Dano(0x0B41, {0x20, 0xCC, 10, 10, 0, 0, 0, 1000, 2000, 0, 0}),
-         {{50, 50, branco}}},
+         {{50, 50, Qt::white}}},
         {"polygon longer than its record", Dano(0x0324, {30000, 0, 0, 100, 100}), {}},
         {"text longer than its record", Dano(0x0521, {0x7FFF, 0x4141, 10, 10}), {}},
-        {"EMF polygon of more points than it holds",
-         Emf()
-             .r(3, {0, 0, 9, 9, 1000, 0, 0})
-             .r(39, {1, 0, 0xFF, 0})
-             .r(37, {1})
-             .r(43, {100, 0, 200, 100})
-             .bytes(200, 100),
-         {},
-         TipoMetarquivo::Emf},
+        {"EMF polygon of more points than it holds", emf.bytes(200, 100), {}, TipoMetarquivo::Emf},
     };
     for (const auto& c : casos) {
         const QImage img = Desenha(c.metarquivo, c.tipo);
@@ -435,3 +419,5 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
             EXPECT_EQ(img.pixelColor(p.x, p.y), p.cor) << c.nome << " at " << p.x << "," << p.y;
     }
 }
+
+} // namespace

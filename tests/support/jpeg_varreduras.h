@@ -3,8 +3,7 @@
 
 namespace teste {
 
-// A progressive grey JPEG of 2048 x 2048 pixels whose scans after the first hold `dados` (none:
-// empty scans of 10 bytes, each one a pass over the picture).
+// A progressive grey 2048 x 2048 JPEG whose later scans hold `dados` (none: empty, one pass each).
 inline QByteArray JpegDeVarreduras(int varreduras, const QByteArray& dados = {}) {
     auto seg = [](char m, const QByteArray& c) {
         return QByteArray("\xFF", 1) + m + char((c.size() + 2) >> 8) + char(c.size() + 2) + c;

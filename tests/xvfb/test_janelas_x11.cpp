@@ -4,13 +4,17 @@
 
 #include "dialogos.h"
 #include "janelas.h"
+#include "tela1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -378,6 +382,26 @@ TEST_F(JanelasX11, CaixaDeMensagemAcimaDoPainelENaTela) {
             caixa->accept();
         });
         vb::MsgBox(texto, vb::vbExclamation);
+    }
+}
+
+// Every item of the menu window's menus is reached by keys and lies whole on the 800 x 600 screen.
+TEST(MenuX11, CadaItemAlcançávelNaTela) {
+    menu::Tela1 t(menu::Instalação{});
+    t.show();
+    for (QAction* a : t.findChildren<QAction*>())
+        a->setEnabled(true);
+    const QRect tela = t.screen()->geometry();
+    for (QMenu* m : t.menuBar()->findChildren<QMenu*>()) {
+        m->popup(QPoint(tela.right(), 0));
+        for (QAction* a : m->actions()) {
+            QKeyEvent baixo(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(m, &baixo);
+            const QRect r = m->actionGeometry(a).translated(m->pos());
+            EXPECT_TRUE(m->activeAction() == a && tela.contains(r) && m->geometry().contains(r))
+                << qPrintable(m->title() + ": " + a->text());
+        }
+        m->close();
     }
 }
 
