@@ -43,6 +43,10 @@ bool Comum(const QWidget* w) {
     return w->isVisible() && tipo != Qt::Popup && tipo != Qt::ToolTip && tipo != Qt::Desktop;
 }
 
+bool NoTopo(const QWidget* w) {
+    return Comum(w) && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
 // The window a box belongs to: the active window of ours, else a shown one that stays on top,
 // else any shown one; none when no window of ours is shown. The box is transient for it, so a
 // window manager keeps the box above it and centres it there.
@@ -52,7 +56,7 @@ QWidget* Dono() {
         return ativa;
     QWidget* dono = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (Comum(w) && (!dono || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
+        if (Comum(w) && (!dono || NoTopo(w)))
             dono = w;
     return dono;
 }
@@ -60,9 +64,10 @@ QWidget* Dono() {
 // Above every window of ours, even one that stays on top (the lesson panel), and wholly on the
 // screen: a text taller than the screen scrolls inside the box.
 void AcimaENaTela(QDialog& caixa, QLabel* rótulo) {
-    for (const QWidget* w : QApplication::topLevelWidgets())
-        if (w != &caixa && Comum(w) && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            caixa.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    const QWidgetList janelas = QApplication::topLevelWidgets();
+    if (std::any_of(janelas.cbegin(), janelas.cend(),
+                    [&](QWidget* w) { return w != &caixa && NoTopo(w); }))
+        caixa.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const QScreen* tela =
         caixa.parentWidget() ? caixa.parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!tela || !rótulo || !caixa.layout())

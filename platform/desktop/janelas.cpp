@@ -517,6 +517,8 @@ class MantémNoTopo : public QObject, public QAbstractNativeEventFilter {
         default:
             break;
         }
+        if (outra == 0 || outra == própria || própria == 0)
+            return false;
         // The program's own boxes that stay on top (a message raised over the panel) keep their
         // place above it: they are raised again after it.
         std::vector<xcb_window_t> acima;
@@ -524,8 +526,7 @@ class MantémNoTopo : public QObject, public QAbstractNativeEventFilter {
             if (w != painel && w->isVisible() && w->internalWinId() &&
                 w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
                 acima.push_back(static_cast<xcb_window_t>(w->internalWinId()));
-        if (outra == 0 || outra == própria || própria == 0 ||
-            std::find(acima.begin(), acima.end(), outra) != acima.end())
+        if (std::find(acima.begin(), acima.end(), outra) != acima.end())
             return false;
         if (const auto x = conexão()) {
             const std::uint32_t modo = XCB_STACK_MODE_ABOVE;

@@ -492,33 +492,29 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     p.setRenderHint(QPainter::TextAntialiasing);
     if (e.fundoOpaco)
         p.fillRect(caixa, e.corFundo);
-    if (contorno) {
-        // In the moderate font's units: the painter scales them to the size asked for.
-        QPainterPath letras;
-        if (passos.empty()) {
-            letras.addText(QPointF(x / sx, y / sy), fonte, s);
-        } else {
-            double a = x;
-            for (qsizetype i = 0; i < s.size(); ++i) {
-                letras.addText(QPointF(a / sx, y / sy), fonte, QString(s[i]));
-                a += passos[std::size_t(i)];
-            }
+    // Each piece of text is drawn, or for an outline added in the moderate font's units.
+    QPainterPath letras;
+    const auto escreve = [&](double a, const QString& t) {
+        if (contorno)
+            letras.addText(QPointF(a / sx, y / sy), fonte, t);
+        else
+            p.drawText(QPointF(a, y), t);
+    };
+    p.setFont(fonte);
+    p.setPen(e.corTexto);
+    if (passos.empty()) {
+        escreve(x, s);
+    } else {
+        double a = x;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            escreve(a, QString(s[i]));
+            a += passos[std::size_t(i)];
         }
+    }
+    if (contorno) { // the painter scales the outline to the size asked for
         p.setTransform(QTransform::fromScale(sx, sy) * local);
         p.setRenderHint(QPainter::Antialiasing);
         p.fillPath(letras, e.corTexto);
-    } else {
-        p.setFont(fonte);
-        p.setPen(e.corTexto);
-        if (passos.empty()) {
-            p.drawText(QPointF(x, y), s);
-        } else {
-            double a = x;
-            for (qsizetype i = 0; i < s.size(); ++i) {
-                p.drawText(QPointF(a, y), QString(s[i]));
-                a += passos[std::size_t(i)];
-            }
-        }
     }
     p.restore();
     if (atualiza) {
