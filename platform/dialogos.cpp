@@ -6,9 +6,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cstdio>
@@ -61,6 +63,41 @@ QWidget* Dono() {
     return dono;
 }
 
+const QScreen* TelaDe(const QDialog& caixa) {
+    return caixa.parentWidget() ? caixa.parentWidget()->screen() : QGuiApplication::primaryScreen();
+}
+
+// How wide a box's text may be on its screen: room is left for the frame, the icon and the
+// margins.
+int LarguraDoTexto(const QScreen* tela) {
+    return std::clamp(tela->availableGeometry().width() - 200, 100, 500);
+}
+
+// Words wider than the text may be (an address or a path of hundreds of characters with no
+// blank) get a break opportunity between each two of their characters, so that the text wraps
+// inside the box instead of stretching it past the screen's edge and cutting its lines.
+QString QuebrávelNaLargura(const QString& texto, const QFontMetrics& métrica, int largura) {
+    static const QRegularExpression palavra(QStringLiteral("\\S+"));
+    QString saída;
+    qsizetype desde = 0;
+    for (const QRegularExpressionMatch& m : palavra.globalMatch(texto)) {
+        const QString longa = m.captured();
+        if (métrica.horizontalAdvance(longa) <= largura)
+            continue;
+        saída += QStringView(texto).mid(desde, m.capturedStart() - desde);
+        QTextBoundaryFinder letras(QTextBoundaryFinder::Grapheme, longa);
+        qsizetype início = 0;
+        while (letras.toNextBoundary() != -1) {
+            if (início > 0)
+                saída += QChar(0x200B); // zero-width space: a break opportunity, drawn as nothing
+            saída += QStringView(longa).mid(início, letras.position() - início);
+            início = letras.position();
+        }
+        desde = m.capturedEnd();
+    }
+    return saída += QStringView(texto).mid(desde);
+}
+
 // Above every window of ours, even one that stays on top (the lesson panel), and wholly on the
 // screen: a text taller than the screen scrolls inside the box.
 void AcimaENaTela(QDialog& caixa, QLabel* rótulo) {
@@ -68,14 +105,12 @@ void AcimaENaTela(QDialog& caixa, QLabel* rótulo) {
     if (std::any_of(janelas.cbegin(), janelas.cend(),
                     [&](QWidget* w) { return w != &caixa && NoTopo(w); }))
         caixa.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    const QScreen* tela =
-        caixa.parentWidget() ? caixa.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* tela = TelaDe(caixa);
     if (!tela || !rótulo || !caixa.layout())
         return;
-    // Room left around the text for the frame, the icon, the margins and the buttons.
-    const QRect área = tela->availableGeometry();
-    const int largura = std::clamp(área.width() - 200, 100, 500);
-    const int altura = std::max(100, área.height() - 160);
+    // Room left around the text for the frame, the margins and the buttons.
+    const int largura = LarguraDoTexto(tela);
+    const int altura = std::max(100, tela->availableGeometry().height() - 160);
     const QRect texto = rótulo->fontMetrics().boundingRect(QRect(0, 0, largura, 0),
                                                            Qt::TextWordWrap, rótulo->text());
     if (texto.height() <= altura)
@@ -122,8 +157,12 @@ class DiálogosReais : public Diálogos {
             caixa.setIcon(QMessageBox::NoIcon);
         }
         caixa.setStandardButtons(QMessageBox::Ok);
+        auto* rótulo = caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (const QScreen* tela = TelaDe(caixa); rótulo && tela)
+            caixa.setText(
+                QuebrávelNaLargura(caixa.text(), rótulo->fontMetrics(), LarguraDoTexto(tela)));
         // After the icon and the buttons: setting them lays the box out anew.
-        AcimaENaTela(caixa, caixa.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")));
+        AcimaENaTela(caixa, rótulo);
         caixa.exec();
         return 1; // OK
     }

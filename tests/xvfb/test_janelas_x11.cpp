@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -362,20 +363,27 @@ TEST_F(JanelasX11, PainelNoTopoNoRetânguloExternoSemTomarOFoco) {
     EXPECT_EQ(vb::JanelaDe(&painel), 0u);
 }
 
-// A message over the panel, short and taller than the screen: wholly on the screen, OK on top.
+// A message over the panel, short, taller than the screen, or with a word wider than the screen
+// (a long support address): wholly on the screen, OK on top.
 TEST_F(JanelasX11, CaixaDeMensagemAcimaDoPainelENaTela) {
     QWidget painel;
     vb::PosicionarNoTopo(&painel, 510, 95, 290, 480);
     ASSERT_TRUE(
         esperar([&] { return externo(vb::JanelaDe(&painel)) == QRect(510, 95, 290, 480); }));
-    for (const QString& texto : {QStringLiteral("Não foi possível iniciar o programa C:\\RUzozi."),
-                                 QStringLiteral("Linha do endereço de suporte\r").repeated(300)}) {
+    for (const QString& texto :
+         {QStringLiteral("Não foi possível iniciar o programa C:\\RUzozi."),
+          QStringLiteral("Linha do endereço de suporte\r").repeated(300),
+          QStringLiteral("-  Maiores informações: ") + QString(500, QLatin1Char('w'))}) {
         QTimer::singleShot(0, [&] {
             auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             const auto certa = [&] {
                 const QPoint ok = caixa->button(QMessageBox::Ok)->mapToGlobal(QPoint(20, 10));
                 const auto r = externo(vb::JanelaDe(caixa));
+                const auto* rótulo = caixa->findChild<QLabel*>("qt_msgbox_label");
+                // The whole text shows: no word wider than its label, no line below it.
                 return r && QRect(0, 0, 800, 600).contains(*r) &&
+                       rótulo->minimumSizeHint().width() <= rótulo->width() &&
+                       rótulo->heightForWidth(rótulo->width()) <= rótulo->height() &&
                        vb::WindowFromPoint(ok.x(), ok.y()) == vb::JanelaDe(caixa);
             };
             EXPECT_TRUE(esperar(certa) && !esperar([&] { return !certa(); }, 500)) << texto.size();
