@@ -63,24 +63,18 @@ QString Chave(const QString& controle, int índice) {
                   : controle;
 }
 
-QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, const QColor& cor,
-               double pontos, bool negrito) {
-    auto* r = new QLabel(texto, pai);
-    r->setTextFormat(Qt::PlainText);
-    r->setGeometry(Px(l), Px(t), Px(w), Px(h));
-    // The text stands at the top of its box, as the designer draws it: a caption and its value
-    // side by side start on one line whatever the heights of their boxes.
-    r->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette p = r->palette();
-    p.setColor(QPalette::WindowText, cor);
-    r->setPalette(p);
-    QFont f(QStringLiteral("Sans Serif"));
+// The designer's font is narrower than the fonts here: a label's text takes the largest size,
+// in steps of a quarter point down from the designer's (not below 6), at which it fits its box.
+// Blanks at the end of the text (a student's name keeps its record's) show nothing and are not
+// measured. Each size measured loads a font, so the search starts at the size that the width at
+// the designer's size points to (the width grows with the size almost in proportion).
+void CaberNaCaixa(QLabel* r, double pontos) {
+    QFont f = r->font();
     f.setPointSizeF(pontos);
-    f.setBold(negrito);
-    // The designer's font is narrower than the fonts here: the text takes the largest size, in
-    // steps of a quarter point down from the designer's (not below 6), at which it fits its box.
-    // Each size measured loads a font, so the search starts at the size that the width at the
-    // designer's size points to (the width grows with the size almost in proportion).
+    qsizetype fim = r->text().size();
+    while (fim > 0 && r->text()[fim - 1].isSpace())
+        --fim;
+    const QString texto = r->text().left(fim);
     auto cabe = [&](double tamanho) {
         QFont g = f;
         g.setPointSizeF(tamanho);
@@ -98,8 +92,28 @@ QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, 
         f.setPointSizeF(tamanho);
     }
     r->setFont(f);
+}
+
+QLabel* Rótulo(QWidget* pai, const QString& texto, int l, int t, int w, int h, const QColor& cor,
+               double pontos, bool negrito) {
+    auto* r = new QLabel(texto, pai);
+    r->setTextFormat(Qt::PlainText);
+    r->setGeometry(Px(l), Px(t), Px(w), Px(h));
+    // The text stands at the top of its box, as the designer draws it: a caption and its value
+    // side by side start on one line whatever the heights of their boxes.
+    r->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette p = r->palette();
+    p.setColor(QPalette::WindowText, cor);
+    r->setPalette(p);
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setBold(negrito);
+    r->setFont(f);
+    CaberNaCaixa(r, pontos);
     return r;
 }
+
+// The designer's size of the student header's texts.
+constexpr double pontosDoAluno = 8.25;
 
 // Makes sure "c:\qvcurso" exists, leaving the current folder as it was.
 void GaranteTrabalho() {
@@ -183,13 +197,13 @@ void Tela1::montarTela() {
     Label13 = Rótulo(Picture1, QStringLiteral("Para começar, Clic em Cursos no menu acima"), 2520,
                      1200, 6495, 360, branco, 13.5, true);
     cabaluno = Rótulo(Picture1, QStringLiteral("Nome do aluno..........................."), 240,
-                      4800, 3015, 255, amarelo, 8.25, true);
+                      4800, 3015, 255, amarelo, pontosDoAluno, true);
     cabmatr = Rótulo(Picture1, QStringLiteral("Matrícula..................................."), 240,
-                     5160, 3015, 375, amarelo, 8.25, true);
+                     5160, 3015, 375, amarelo, pontosDoAluno, true);
     cabalunonome = Rótulo(Picture1, QStringLiteral("Nome do Aluno"), 3480, 4800, 3255, 255, branco,
-                          8.25, true);
-    cabalunomatrícula =
-        Rótulo(Picture1, QStringLiteral("n. matrícula"), 3480, 5160, 2655, 255, branco, 8.25, true);
+                          pontosDoAluno, true);
+    cabalunomatrícula = Rótulo(Picture1, QStringLiteral("n. matrícula"), 3480, 5160, 2655, 255,
+                               branco, pontosDoAluno, true);
     Label15 = Rótulo(Picture1, QStringLiteral("Versão Março/2003"), 9840, 7680, 1935, 255, amarelo,
                      8.25, false);
     Label15->setFont(QFont());
@@ -209,6 +223,13 @@ void Tela1::montarTela() {
     Codprog = new QLineEdit(QStringLiteral("Codprog"), área);
     Codprog->setObjectName(QStringLiteral("Codprog"));
     Codprog->setVisible(false);
+}
+
+void Tela1::MostrarAluno(const QString& nome, const QString& matrícula) {
+    cabalunonome->setText(nome);
+    cabalunomatrícula->setText(matrícula);
+    for (QLabel* r : {cabalunonome, cabalunomatrícula})
+        CaberNaCaixa(r, pontosDoAluno);
 }
 
 void Tela1::montarMenus() {

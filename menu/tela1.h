@@ -37,6 +37,9 @@ class Tela1 : public QMainWindow {
     void DelCópia(QString& Arquivo);
     void DelDir(const QString& DeletarDir);
 
+    // The student header's name and registration number, each fitted to its box.
+    void MostrarAluno(const QString& nome, const QString& matrícula);
+
     void Sair_Click();
     void Sobre_Click();
 

@@ -122,8 +122,7 @@ QString Tela2::LerAluno() {
 
     alunonome->setText(aluno.nome);
     alunomatrícula->setText(aluno.matrícula);
-    tela1_->cabalunonome->setText(aluno.nome);
-    tela1_->cabalunomatrícula->setText(aluno.matrícula);
+    tela1_->MostrarAluno(aluno.nome, aluno.matrícula);
     for (QLabel* r : {tela1_->cabaluno, tela1_->cabmatr, tela1_->cabalunonome,
                       tela1_->cabalunomatrícula, Label4, Label5, alunonome, alunomatrícula})
         r->setVisible(true);

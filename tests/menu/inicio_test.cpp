@@ -4,6 +4,7 @@
 #include "ambiente_menu.h"
 #include "registros.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -106,6 +107,21 @@ TEST_F(Início_, ArquivoDeAlunoAbreSóSeusCursos) {
     EXPECT_FALSE(t1().item("CACAD3D", 1)->isEnabled()); // its program is not installed
     EXPECT_FALSE(t1().item("CWin04")->isEnabled());
     EXPECT_EQ(Ativos(t1()), 33 + 3 + 1);
+}
+
+// The student's name and number show whole in their boxes, as the fixed texts do: a long name
+// at a smaller size, one that fits but for its record's trailing blanks at the designer's.
+TEST_F(Início_, NomeEMatrículaCabemNasCaixas) {
+    for (const auto& [nome, menor] :
+         {std::pair<QString, bool>{"MARIA APARECIDA DA CONCEIÇÃO MOU", true},
+          {"MARIA APARECIDA DA CONCEIÇÃ", false}}) {
+        Criar(a + "/aluno.dat", Registro("WWWWW", nome.toLatin1(), "1"));
+        ASSERT_TRUE(Iniciar(FonteAluno::DriveA));
+        for (const QLabel* r : {t1().cabalunonome, t1().cabalunomatrícula})
+            EXPECT_LE(QFontMetrics(r->font()).horizontalAdvance(r->text().trimmed()), r->width())
+                << qPrintable(r->text());
+        EXPECT_EQ(t1().cabalunonome->font().pointSizeF() < 8.25, menor) << qPrintable(nome);
+    }
 }
 
 TEST_F(Início_, FlagsQueNãoSão1FechamOCurso) {
