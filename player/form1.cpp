@@ -576,9 +576,11 @@ void Form1::moverColunaDeTexto() {
     MudarLeft(RTF[1], postexto - deslocamento);
 }
 
-// Back to the course menu; when the menu program cannot be started the lesson stays open.
+// Back to the course menu; when the menu program cannot be started the lesson stays open. The
+// program is named as it is looked for here, without an extension (the start also takes
+// "QVMenu.exe").
 void Form1::QVMenu_Click() {
-    const QString programa = caminho + QStringLiteral("QVMenu.exe");
+    const QString programa = caminho + QStringLiteral("QVMenu");
     try {
         vb::Shell(programa, vb::vbNormalFocus);
     } catch (const vb::VbError&) {

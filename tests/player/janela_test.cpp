@@ -402,7 +402,8 @@ TEST_F(Jogador, MenuQueNãoIniciaDeixaALiçãoAberta) {
     EXPECT_FALSE(vb::ProgramEnded());
     EXPECT_TRUE(iniciados.isEmpty());
     ASSERT_EQ(diálogos.mensagens.size(), 1);
-    EXPECT_TRUE(diálogos.mensagens[0].contains(QStringLiteral("QVMenu.exe")));
+    EXPECT_EQ(diálogos.mensagens[0],
+              "Não foi possível iniciar o programa " + arquivo("QVMenu") + ".");
     EXPECT_TRUE(form->isVisible());
 }
 
