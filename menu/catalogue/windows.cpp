@@ -3,6 +3,10 @@
 
 #include "passos.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 namespace catalogo {
 namespace {
 using namespace etapas;
@@ -43,117 +47,76 @@ constexpr Lista listaCartasA{cartasA};
 constexpr const char* const cartasB[] = {"Carta1.doc", "Carta2.doc", "bolhas.bmp"};
 constexpr Lista listaCartasB{cartasB};
 
+// One item's steps made of named step lists, in order.
+template <std::size_t... Tamanhos> constexpr auto Juntar(const Etapa (&... partes)[Tamanhos]) {
+    std::array<Etapa, (Tamanhos + ...)> etapas{};
+    auto fim = etapas.begin();
+    ((fim = std::copy(std::begin(partes), std::end(partes), fim)), ...);
+    return etapas;
+}
+
 constexpr Etapa sóInicia[] = {N, Cd, L};
 constexpr Etapa w07[] = {
     N, Cd, C("demoppt.ppt"), C("mapa.gif"), C("bandeira.gif"), C("gravata.pot"), L};
-// Lessons 08 and 09: the tree in layout A, the whole rebuild and the start run with errors
+
+// Lessons 08 to 10 name their program and code, then run the rest, start included, with errors
 // ignored, so folders that stay or already exist are no failure.
-constexpr Etapa w09[] = {N,
-                         Cd,
-                         Ig,
-                         K(DOCS, listaArquivosDaÁrvore),
-                         RmDir(DOCS "escola\\alunos"),
-                         RmDir(DOCS "escola\\logo"),
-                         RmDir(DOCS "escola\\notas"),
-                         RmDir(DOCS "escola"),
-                         RmDir(DOCS "pessoais\\bancos"),
-                         RmDir(DOCS "pessoais\\cartas"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2001"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2002"),
-                         RmDir(DOCS "pessoais\\impostos"),
-                         RmDir(DOCS "pessoais"),
-                         RmDir("c:\\00Documentos"),
-                         MkDir("c:\\00Documentos"),
-                         MkDir(DOCS "escola"),
-                         MkDir(DOCS "escola\\alunos"),
-                         MkDir(DOCS "escola\\logo"),
-                         MkDir(DOCS "escola\\notas"),
-                         MkDir(DOCS "pessoais"),
-                         MkDir(DOCS "pessoais\\bancos"),
-                         MkDir(DOCS "pessoais\\cartas"),
-                         F("", DOCS "escola\\alunos\\", listaAlunos),
-                         F("", DOCS "escola\\logo\\", listaLogoA),
-                         F("", DOCS "escola\\notas\\", listaNotasA),
-                         F("recebimentos.doc", DOCS "escola\\Recebimentos.doc"),
-                         F("Trabalhos.xls", DOCS "escola\\notas\\Trabalhos.xls"),
-                         F("", DOCS "pessoais\\bancos\\", listaBancos),
-                         F("", DOCS "pessoais\\cartas\\", listaCartasA),
-                         F("Dívidas.xls", DOCS "pessoais\\Dívidas.xls"),
-                         L,
-                         FimIg};
-constexpr Etapa w10[] = {N,
-                         Cd,
-                         Ig,
-                         K(DOCS, listaArquivosDaÁrvore),
-                         RmDir(DOCS "escola\\alunos"),
-                         RmDir(DOCS "escola\\logo"),
-                         RmDir(DOCS "escola\\notas"),
-                         RmDir(DOCS "escola"),
-                         RmDir(DOCS "pessoais\\bancos"),
-                         RmDir(DOCS "pessoais\\cartas"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2001"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2002"),
-                         RmDir(DOCS "pessoais\\impostos"),
-                         RmDir(DOCS "pessoais"),
-                         RmDir("c:\\00Documentos"),
-                         MkDir("c:\\00Documentos"),
-                         MkDir(DOCS "escola"),
-                         MkDir(DOCS "escola\\alunos"),
-                         MkDir(DOCS "escola\\logo"),
-                         MkDir(DOCS "escola\\notas"),
-                         MkDir(DOCS "pessoais"),
-                         MkDir(DOCS "pessoais\\bancos"),
-                         MkDir(DOCS "pessoais\\cartas"),
-                         F("", DOCS "escola\\alunos\\", listaAlunos),
-                         F("", DOCS "escola\\logo\\", listaLogoA),
-                         F("", DOCS "escola\\notas\\", listaNotasA),
-                         F("recebimentos.doc", DOCS "escola\\Recebimentos.doc"),
-                         F("Trabalhos.xls", DOCS "escola\\notas\\Trabalhos.xls"),
-                         F("", DOCS "pessoais\\bancos\\", listaBancos),
-                         F("", DOCS "pessoais\\cartas\\", listaCartasA),
-                         F("Dívidas.xls", DOCS "pessoais\\Dívidas.xls"),
-                         C("calc.exe"),
-                         C("bolhas.bmp"),
-                         C("círculos.bmp"),
-                         C("bandeira.gif"),
-                         L,
-                         FimIg};
-// Lesson 10: layout B, which also builds "impostos" and "Ano2002" and puts more files in.
-constexpr Etapa w11[] = {N,
-                         Cd,
-                         Ig,
-                         K(DOCS, listaArquivosDaÁrvore),
-                         RmDir(DOCS "escola\\alunos"),
-                         RmDir(DOCS "escola\\logo"),
-                         RmDir(DOCS "escola\\notas"),
-                         RmDir(DOCS "escola"),
-                         RmDir(DOCS "pessoais\\bancos"),
-                         RmDir(DOCS "pessoais\\cartas"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2001"),
-                         RmDir(DOCS "pessoais\\impostos\\Ano2002"),
-                         RmDir(DOCS "pessoais\\impostos"),
-                         RmDir(DOCS "pessoais"),
-                         RmDir("c:\\00Documentos"),
-                         MkDir("c:\\00Documentos"),
-                         MkDir(DOCS "escola"),
-                         MkDir(DOCS "escola\\alunos"),
-                         MkDir(DOCS "escola\\logo"),
-                         MkDir(DOCS "escola\\notas"),
-                         MkDir(DOCS "pessoais"),
-                         MkDir(DOCS "pessoais\\bancos"),
-                         MkDir(DOCS "pessoais\\cartas"),
-                         MkDir(DOCS "pessoais\\impostos"),
-                         MkDir(DOCS "pessoais\\impostos\\Ano2002"),
-                         F("", DOCS "escola\\alunos\\", listaAlunos),
-                         F("", DOCS "escola\\logo\\", listaLogoB),
-                         F("", DOCS "escola\\notas\\", listaNotasB),
-                         F("recebimentos.doc", DOCS "escola\\Recebimentos.doc"),
-                         F("", DOCS "pessoais\\bancos\\", listaBancos),
-                         F("", DOCS "pessoais\\cartas\\", listaCartasB),
-                         F("calc.exe", DOCS "pessoais\\impostos\\Ano2002\\calc.exe"),
-                         F("Dívidas.xls", DOCS "pessoais\\Dívidas.xls"),
-                         L,
-                         FimIg};
+constexpr Etapa nomeEIgnora[] = {N, Cd, Ig};
+constexpr Etapa iniciaEFim[] = {L, FimIg};
+// The practice tree taken down, files first and folders deepest first, and made again with the
+// folders that both layouts hold.
+constexpr Etapa refazÁrvore[] = {
+    K(DOCS, listaArquivosDaÁrvore),
+    RmDir(DOCS "escola\\alunos"),
+    RmDir(DOCS "escola\\logo"),
+    RmDir(DOCS "escola\\notas"),
+    RmDir(DOCS "escola"),
+    RmDir(DOCS "pessoais\\bancos"),
+    RmDir(DOCS "pessoais\\cartas"),
+    RmDir(DOCS "pessoais\\impostos\\Ano2001"),
+    RmDir(DOCS "pessoais\\impostos\\Ano2002"),
+    RmDir(DOCS "pessoais\\impostos"),
+    RmDir(DOCS "pessoais"),
+    RmDir("c:\\00Documentos"),
+    MkDir("c:\\00Documentos"),
+    MkDir(DOCS "escola"),
+    MkDir(DOCS "escola\\alunos"),
+    MkDir(DOCS "escola\\logo"),
+    MkDir(DOCS "escola\\notas"),
+    MkDir(DOCS "pessoais"),
+    MkDir(DOCS "pessoais\\bancos"),
+    MkDir(DOCS "pessoais\\cartas"),
+};
+// Layout A's files (lessons 08 and 09).
+constexpr Etapa arquivosA[] = {
+    F("", DOCS "escola\\alunos\\", listaAlunos),
+    F("", DOCS "escola\\logo\\", listaLogoA),
+    F("", DOCS "escola\\notas\\", listaNotasA),
+    F("recebimentos.doc", DOCS "escola\\Recebimentos.doc"),
+    F("Trabalhos.xls", DOCS "escola\\notas\\Trabalhos.xls"),
+    F("", DOCS "pessoais\\bancos\\", listaBancos),
+    F("", DOCS "pessoais\\cartas\\", listaCartasA),
+    F("Dívidas.xls", DOCS "pessoais\\Dívidas.xls"),
+};
+// Layout B (lesson 10) also builds "impostos" and "Ano2002" and puts more files in.
+constexpr Etapa pastasEArquivosB[] = {
+    MkDir(DOCS "pessoais\\impostos"),
+    MkDir(DOCS "pessoais\\impostos\\Ano2002"),
+    F("", DOCS "escola\\alunos\\", listaAlunos),
+    F("", DOCS "escola\\logo\\", listaLogoB),
+    F("", DOCS "escola\\notas\\", listaNotasB),
+    F("recebimentos.doc", DOCS "escola\\Recebimentos.doc"),
+    F("", DOCS "pessoais\\bancos\\", listaBancos),
+    F("", DOCS "pessoais\\cartas\\", listaCartasB),
+    F("calc.exe", DOCS "pessoais\\impostos\\Ano2002\\calc.exe"),
+    F("Dívidas.xls", DOCS "pessoais\\Dívidas.xls"),
+};
+// Lesson 09 also puts four files into the work folder.
+constexpr Etapa trabalho10[] = {C("calc.exe"), C("bolhas.bmp"), C("círculos.bmp"),
+                                C("bandeira.gif")};
+constexpr auto w09 = Juntar(nomeEIgnora, refazÁrvore, arquivosA, iniciaEFim);
+constexpr auto w10 = Juntar(nomeEIgnora, refazÁrvore, arquivosA, trabalho10, iniciaEFim);
+constexpr auto w11 = Juntar(nomeEIgnora, refazÁrvore, pastasEArquivosB, iniciaEFim);
 // Lesson 11 stages before it names its program and code.
 constexpr Etapa w12[] = {F("AAteste.tvx", "c:\\AAteste.tvx"), C("jogovelha.exe", "Jvelha.exe"), N,
                          Cd, L};
