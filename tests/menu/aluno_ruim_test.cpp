@@ -189,39 +189,70 @@ TEST_F(AlunoRuim, RespostaSemLetraDeUnidadeNãoSaiDasUnidades) {
 }
 
 TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão) {
-    // Each case: the student file source, or none when the menu ends naming the file.
+    // Each case: the student file source, or none when the menu ends naming the file (and the
+    // line, when given).
     const QString ini = inst + "/qvmenu.ini";
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
-    const std::pair<QByteArray, std::optional<FonteAluno>> casos[] = {
+    struct Caso {
+        QByteArray bytes;
+        std::optional<FonteAluno> fonte;
+        int linha = 0;
+    };
+    const Caso casos[] = {
         {"-", FonteAluno::Nenhum},
         {"\xEF\xBB\xBF; x\r\n[ Aluno ]\r\n  FONTE = \"b\"\r\n[z]\nk=\n", FonteAluno::DriveB},
         {"fifo", {}},
         {"pasta", {}},
+        {"ligação", {}},
         {QByteArray((1 << 20) + 1, ' '), {}},
-        {"[aluno]\nfonte\n", {}},
         {"[aluno]\nfonte=a\xE9\n", {}},
-        {"[aluno]\nfonte=a\n[unidades]\n1=..\nA=../a\n%C9=..\n", FonteAluno::DriveA}};
-    for (const auto& [bytes, fonte] : casos) {
+        {"[aluno]\nfonte\n", {}, 2},
+        {"fonte=A\n[aluno]\n", {}, 1},
+        {"[aluno]\n\nfonte=disquete\n", {}, 3},
+        {"[aluno]\nfonte=a:\n", {}, 2},
+        {"[aluno]\nfonte=A:\\\n", {}, 2},
+        {"[aluno]\nfonte=A ; disquete\n", {}, 2},
+        {"[aluno]\nfonte=\"A\n", {}, 2},
+        {"[aluno]\nfont=A\n", {}, 2},
+        {"[aluno]\nfonte=A\n[aluno]\nfonte=nenhum\n", {}, 4},
+        {"[unidades]\n1=..\n", {}, 2},
+        {"[unidades]\n%C9=..\n", {}, 2},
+        {"[unidades]\nC:=../c\n", {}, 2},
+        {"[unidades]\nC=\n", {}, 2},
+        {"[suporte]\nendereço=x\n", {}, 2},
+        {"[aluno]\rfonte=a\r[unidades]\rA=../a\r", FonteAluno::DriveA}};
+    for (const auto& [bytes, fonte, linha] : casos) {
         SCOPED_TRACE(bytes.left(30).toStdString());
         QFile::remove(ini), QDir(ini).removeRecursively(), diálogos.mensagens.clear();
         vb::ResetProgramEnd();
         if (bytes == "fifo")
             ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0644), 0);
+        else if (bytes == "ligação")
+            ASSERT_TRUE(QFile::link(raiz + "/partilha-desmontada/qvmenu.ini", ini));
         else if (bytes != "-")
             bytes == "pasta" ? void(QDir().mkpath(ini)) : Criar(ini, bytes);
         Desbloqueador fifo(bytes == "fifo" ? ini : inst + "/-");
         Instalação i;
         EXPECT_EQ(vb::Handler([&] { i = LerInstalação(inst); }), fonte.has_value());
         EXPECT_FALSE(fifo.desbloqueou()) << "the start waited on a pipe";
-        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(ini),
+        const QString onde = linha ? QString("%1: linha %2:").arg(ini).arg(linha) : ini;
+        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(onde),
                   !fonte);
         EXPECT_EQ(i.fonte, fonte.value_or(FonteAluno::Nenhum));
     }
     qputenv("TMPDIR", tmp); // without a temporary folder, the last case's drive map holds:
     EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
-    EXPECT_EQ(vb::DriveMap::atual().pasta('1'), std::nullopt);
-    EXPECT_EQ(vb::DriveMap::atual().pasta(QChar(u'É')), std::nullopt);
+
+    // Without C: in the file, C: is the user's home folder, never the root that Qt gives for
+    // no HOME.
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    vb::ResetProgramEnd();
+    const std::optional<QString> casa = vb::PastaDoUsuário();
+    EXPECT_EQ(vb::Handler([&] { LerInstalação(inst); }), casa.has_value());
+    EXPECT_EQ(vb::DriveMap::atual().pasta('C'), casa);
+    qputenv("HOME", home);
 }
 
 } // namespace

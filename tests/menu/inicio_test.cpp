@@ -54,7 +54,7 @@ TEST_F(Início_, EndereçoDeSuporteLimitadoADezLinhasE500Caracteres) {
              {"\"Ana, tel. 1234; ramal 5\"", "Ana, tel. 1234; ramal 5"},
              {QByteArray(1000000, 'x'), QString(500, 'x')},
              {QByteArray("l\\n").repeated(300), QString("l\n").repeated(9) + "l"},
-             {"a\\\\b\rc", "a\\b\nc"}}) {
+             {"\"a\\\\b\\nc\" ; x\"", "a\\b\nc\" ; x"}}) {
         Criar(inst + "/qvmenu.ini", "[suporte]\nendereco=" + valor + "\n");
         EXPECT_EQ(LerInstalação(inst).suporte, lido);
     }
