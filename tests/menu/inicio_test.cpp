@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTimer>
+#include <tuple>
 
 namespace menu::teste {
 namespace {
@@ -57,6 +59,32 @@ TEST_F(Início_, EndereçoDeSuporteLimitadoADezLinhasE500Caracteres) {
              {"\"a\\\\b\\nc\" ; x\"", "a\\b\nc\" ; x"}}) {
         Criar(inst + "/qvmenu.ini", "[suporte]\nendereco=" + valor + "\n");
         EXPECT_EQ(LerInstalação(inst).suporte, lido);
+    }
+}
+
+TEST_F(Início_, RecusaNoInícioTerminaComStatus1ESairComZero) {
+    // Each case: the student file source, whether the start folder is gone, the exit status.
+    Instalar({"QVAC2D01"});
+    for (const auto& [fonte, apagada, status] : {std::tuple{"disquete", false, 1},
+                                                 {"A", false, 1},
+                                                 {"nenhum", true, 1},
+                                                 {"nenhum", false, 0}}) {
+        SCOPED_TRACE(std::string(fonte) + (apagada ? " apagada" : ""));
+        vb::ResetProgramEnd();
+        Criar(inst + "/qvmenu.ini",
+              QByteArray("[aluno]\nfonte=") + fonte + "\n[unidades]\nC=../c\nA=../a\n");
+        if (apagada)
+            QDir().mkpath(raiz + "/apagada"), QDir::setCurrent(raiz + "/apagada"),
+                QDir().rmdir(raiz + "/apagada");
+        if (status == 0)
+            QTimer::singleShot(0, [] {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* t = dynamic_cast<Tela1*>(w); t && t->isVisible())
+                        t->Sair->trigger();
+            });
+        EXPECT_EQ(ExecutarMenu(), status);
+        EXPECT_TRUE(vb::ProgramEnded());
+        QDir::setCurrent(inst);
     }
 }
 
