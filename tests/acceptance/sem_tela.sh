@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# sem_tela.sh INSTALLATION: each program, with X11 and no display (none set, a dead one, or xcb
-# chosen with none set): one Portuguese line, status 1. With a platform that needs no X server
-# (offscreen) and no display, each program starts and still runs a moment later.
+# sem_tela.sh INSTALLATION: each program, on X11 with no display or a dead one: one Portuguese
+# line, status 1; under offscreen with no display: still running a moment later.
 limpo=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 for programa in QVMenu QVAC2DII01 QVAC2D01 QVACAD3D01; do
     for caso in QT_QPA_PLATFORM= DISPLAY=:65000 QT_QPA_PLATFORM=xcb; do

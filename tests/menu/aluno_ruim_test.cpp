@@ -189,40 +189,27 @@ TEST_F(AlunoRuim, RespostaSemLetraDeUnidadeNãoSaiDasUnidades) {
 }
 
 TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão) {
-    // Each case: the student file source, or none when the menu ends naming the file (and the
-    // line, when given).
+    // Each case: the student file source, or none when the menu ends naming the file (line).
     const QString ini = inst + "/qvmenu.ini";
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
-    struct Caso {
-        QByteArray bytes;
-        std::optional<FonteAluno> fonte;
-        int linha = 0;
-    };
-    const Caso casos[] = {
+    std::vector<std::pair<QByteArray, std::optional<FonteAluno>>> casos = {
         {"-", FonteAluno::Nenhum},
         {"\xEF\xBB\xBF; x\r\n[ Aluno ]\r\n  FONTE = \"b\"\r\n[z]\nk=\n", FonteAluno::DriveB},
         {"fifo", {}},
         {"pasta", {}},
         {"ligação", {}},
         {QByteArray((1 << 20) + 1, ' '), {}},
-        {"[aluno]\nfonte=a\xE9\n", {}},
-        {"[aluno]\nfonte\n", {}, 2},
-        {"fonte=A\n[aluno]\n", {}, 1},
-        {"[aluno]\n\nfonte=disquete\n", {}, 3},
-        {"[aluno]\nfonte=a:\n", {}, 2},
-        {"[aluno]\nfonte=A:\\\n", {}, 2},
-        {"[aluno]\nfonte=A ; disquete\n", {}, 2},
-        {"[aluno]\nfonte=\"A\n", {}, 2},
-        {"[aluno]\nfont=A\n", {}, 2},
-        {"[aluno]\nfonte=A\n[aluno]\nfonte=nenhum\n", {}, 4},
-        {"[unidades]\n1=..\n", {}, 2},
-        {"[unidades]\n%C9=..\n", {}, 2},
-        {"[unidades]\nC:=../c\n", {}, 2},
-        {"[unidades]\nC=\n", {}, 2},
-        {"[suporte]\nendereço=x\n", {}, 2},
+        {"fonte=a\xE9", {}},
         {"[aluno]\rfonte=a\r[unidades]\rA=../a\r", FonteAluno::DriveA}};
-    for (const auto& [bytes, fonte, linha] : casos) {
+    for (const char* recusado :
+         {"[aluno]\nfonte\n", "fonte=A\n", "[aluno]\n\nfonte=disquete\n", "[aluno]\nfonte=a:\n",
+          "[aluno]\nfonte=A:\\\n", "[aluno]\nfonte=A ; disquete\n", "[aluno]\nfonte=\"A\n",
+          "[aluno]\nfont=A\n", "[aluno]\nfonte=A\n[aluno]\nfonte=nenhum\n", "[unidades]\n1=..\n",
+          "[unidades]\n%C9=..\n", "[unidades]\nC:=../c\n", "[unidades]\nC=\n",
+          "[suporte]\nendereço=x\n"})
+        casos.insert(casos.end() - 1, {recusado, {}});
+    for (const auto& [bytes, fonte] : casos) {
         SCOPED_TRACE(bytes.left(30).toStdString());
         QFile::remove(ini), QDir(ini).removeRecursively(), diálogos.mensagens.clear();
         vb::ResetProgramEnd();
@@ -236,22 +223,19 @@ TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão
         Instalação i;
         EXPECT_EQ(vb::Handler([&] { i = LerInstalação(inst); }), fonte.has_value());
         EXPECT_FALSE(fifo.desbloqueou()) << "the start waited on a pipe";
-        const QString onde = linha ? QString("%1: linha %2:").arg(ini).arg(linha) : ini;
+        const qsizetype n = bytes.count('\n'); // the line named: the last one
+        const QString onde = n ? QString("%1: linha %2:").arg(ini).arg(n) : ini;
         EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(onde),
                   !fonte);
         EXPECT_EQ(i.fonte, fonte.value_or(FonteAluno::Nenhum));
     }
     qputenv("TMPDIR", tmp); // without a temporary folder, the last case's drive map holds:
     EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
-
-    // Without C: in the file, C: is the user's home folder, never the root that Qt gives for
-    // no HOME.
+    // and with no C: there, nor HOME, C: is the password database's home, never Qt's "/".
     const QByteArray home = qgetenv("HOME");
-    qunsetenv("HOME");
-    vb::ResetProgramEnd();
-    const std::optional<QString> casa = vb::PastaDoUsuário();
-    EXPECT_EQ(vb::Handler([&] { LerInstalação(inst); }), casa.has_value());
-    EXPECT_EQ(vb::DriveMap::atual().pasta('C'), casa);
+    qunsetenv("HOME"), vb::ResetProgramEnd();
+    EXPECT_EQ(vb::Handler([&] { LerInstalação(inst); }), vb::PastaDoUsuário().has_value());
+    EXPECT_EQ(vb::DriveMap::atual().pasta('C'), vb::PastaDoUsuário());
     qputenv("HOME", home);
 }
 

@@ -454,23 +454,18 @@ TEST_F(Jogador, CopiarIniciaOUtilitárioComOArquivoDaFigura) {
 }
 
 TEST_F(Jogador, ExecutarTerminaPeloMenuSairComZeroEPelaRecusaCom1) {
-    // Ended by "Sair" (0), or refused at start-up as its start folder is gone (1).
-    for (const bool apagada : {false, true}) {
-        vb::ResetProgramEnd();
-        if (apagada)
-            QDir().mkpath(arquivo("apagada")), QDir::setCurrent(arquivo("apagada")),
-                QDir().rmdir(arquivo("apagada"));
-        else
-            QTimer::singleShot(0, [] {
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (auto* lição = dynamic_cast<Form1*>(w); lição && lição->isVisible()) {
-                        lição->Entrar->trigger();
-                        lição->sair->trigger();
-                    }
-            });
-        char nome[] = "QVTESTE";
-        char* argv[] = {nome, nullptr};
-        EXPECT_EQ(Executar(1, argv, licaogerada::Lição()), apagada ? 1 : 0);
-        EXPECT_TRUE(vb::ProgramEnded());
-    }
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* lição = dynamic_cast<Form1*>(w); lição && lição->isVisible()) {
+                lição->Entrar->trigger();
+                lição->sair->trigger();
+            }
+    });
+    char nome[] = "QVTESTE";
+    char* argv[] = {nome, nullptr};
+    EXPECT_EQ(Executar(1, argv, licaogerada::Lição()), 0);
+    EXPECT_TRUE(vb::ProgramEnded());
+    vb::ResetProgramEnd(); // refused at start-up, its start folder gone
+    QDir().mkpath(arquivo("x")), QDir::setCurrent(arquivo("x")), QDir().rmdir(arquivo("x"));
+    EXPECT_EQ(Executar(1, argv, licaogerada::Lição()), 1);
 }
