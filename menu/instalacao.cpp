@@ -89,6 +89,9 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro) {
     QString seção;
     bool temSeção = false;
     int n = 0;
+    auto naLinha = [&](const QString& porquê) {
+        return falha(QStringLiteral("linha %1: ").arg(n) + porquê);
+    };
     for (qsizetype início = 0; início <= texto.size();) {
         qsizetype fim = início;
         while (fim < texto.size() && texto[fim] != u'\n' && texto[fim] != u'\r')
@@ -96,7 +99,7 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro) {
         const QString linha = QStringView(texto).mid(início, fim - início).trimmed().toString();
         const bool crlf = fim + 1 < texto.size() && texto[fim] == u'\r' && texto[fim + 1] == u'\n';
         início = fim + (crlf ? 2 : 1);
-        const QString onde = QStringLiteral("linha %1: ").arg(++n);
+        ++n;
 
         if (linha.isEmpty() || linha.startsWith(QLatin1Char(';')) ||
             linha.startsWith(QLatin1Char('#')))
@@ -109,24 +112,22 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro) {
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
         const QString chave = linha.left(igual).trimmed().toLower();
         if (igual < 0 || chave.isEmpty())
-            return falha(onde + QStringLiteral("\"%1\" não é uma [seção], uma chave=valor nem um "
-                                               "comentário")
-                                    .arg(linha.left(60)));
+            return naLinha(QStringLiteral("\"%1\" não é uma [seção], uma chave=valor nem um "
+                                          "comentário")
+                               .arg(linha.left(60)));
         if (!temSeção)
-            return falha(
-                onde +
+            return naLinha(
                 QStringLiteral("a chave \"%1\" vem antes de qualquer [seção]").arg(chave.left(60)));
         const QString valor = linha.mid(igual + 1).trimmed();
         const bool entreAspas = valor.startsWith(QLatin1Char('"'));
         if (entreAspas && (valor.size() < 2 || !valor.endsWith(QLatin1Char('"'))))
-            return falha(onde +
-                         QStringLiteral("as aspas do valor de \"%1\" não se fecham").arg(chave));
+            return naLinha(QStringLiteral("as aspas do valor de \"%1\" não se fecham").arg(chave));
         // A comment after a value would silently become part of it.
         if (!entreAspas && ComentárioNoValor(valor))
-            return falha(onde + QStringLiteral("o valor de \"%1\" tem um comentário (\" ;\" ou "
-                                               "\" #\"); um comentário fica em linha própria, e "
-                                               "um valor que os contém vai entre aspas")
-                                    .arg(chave));
+            return naLinha(QStringLiteral("o valor de \"%1\" tem um comentário (\" ;\" ou "
+                                          "\" #\"); um comentário fica em linha própria, e "
+                                          "um valor que os contém vai entre aspas")
+                               .arg(chave));
         ini.push_back({seção, chave, Valor(valor), n});
     }
     return ini;
@@ -173,13 +174,14 @@ Instalação LerInstalação(const QString& pasta) {
     // open; C: the home folder) without a word.
     QHash<QString, int> vistas;
     for (const EntradaIni& e : ini) {
-        const QString onde = prefixo + QStringLiteral("linha %1: ").arg(e.linha);
+        auto naLinha = [&](const QString& porquê) {
+            recusar(prefixo + QStringLiteral("linha %1: ").arg(e.linha) + porquê);
+        };
         const QString valor = e.valor.trimmed().toLower();
         if (e.seção == QLatin1String("aluno")) {
             if (e.chave != QLatin1String("fonte"))
-                recusar(onde + QStringLiteral("chave \"%1\" desconhecida em [aluno]; esperada "
-                                              "fonte")
-                                   .arg(e.chave));
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [aluno]; esperada fonte")
+                            .arg(e.chave));
             if (valor == QLatin1String("nenhum"))
                 inst.fonte = FonteAluno::Nenhum;
             else if (valor == QLatin1String("a"))
@@ -189,25 +191,23 @@ Instalação LerInstalação(const QString& pasta) {
             else if (valor == QLatin1String("perguntar"))
                 inst.fonte = FonteAluno::Perguntar;
             else
-                recusar(onde + QStringLiteral("fonte=%1 não é um valor conhecido; esperado "
-                                              "nenhum, A, B ou perguntar")
-                                   .arg(e.valor.left(60)));
+                naLinha(QStringLiteral("fonte=%1 não é um valor conhecido; esperado nenhum, A, B "
+                                       "ou perguntar")
+                            .arg(e.valor.left(60)));
         } else if (e.seção == QLatin1String("unidades")) {
             if (e.chave.size() != 1 || !vb::LetraDeUnidade(e.chave[0]))
-                recusar(onde + QStringLiteral("chave \"%1\" desconhecida em [unidades]; esperada "
-                                              "uma letra de unidade, de A a Z")
-                                   .arg(e.chave.left(60)));
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [unidades]; esperada "
+                                       "uma letra de unidade, de A a Z")
+                            .arg(e.chave.left(60)));
             if (valor.isEmpty())
-                recusar(onde +
-                        QStringLiteral("falta a pasta da unidade %1:").arg(e.chave.toUpper()));
+                naLinha(QStringLiteral("falta a pasta da unidade %1:").arg(e.chave.toUpper()));
             // A relative folder is taken from the settings file's own folder, so that an
             // installation can be moved as a whole.
             mapa.definir(e.chave[0], QDir::cleanPath(QDir(pasta).absoluteFilePath(e.valor)));
         } else if (e.seção == QLatin1String("suporte")) {
             if (e.chave != QLatin1String("endereco"))
-                recusar(onde + QStringLiteral("chave \"%1\" desconhecida em [suporte]; esperada "
-                                              "endereco")
-                                   .arg(e.chave.left(60)));
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [suporte]; esperada endereco")
+                            .arg(e.chave.left(60)));
             const QString suporte = Limitado(e.valor);
             inst.suporte = suporte.isEmpty() ? Instalação().suporte : suporte;
         } else {
@@ -215,8 +215,8 @@ Instalação LerInstalação(const QString& pasta) {
         }
         const QString nome = e.seção + QLatin1Char('/') + e.chave;
         if (const auto antes = vistas.constFind(nome); antes != vistas.cend())
-            recusar(onde +
-                    QStringLiteral("\"%1\" já foi definida na linha %2").arg(e.chave).arg(*antes));
+            naLinha(QStringLiteral("\"%1\" já foi definida na linha %2")
+                        .arg(e.chave, QString::number(*antes)));
         vistas.insert(nome, e.linha);
     }
 
