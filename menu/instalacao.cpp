@@ -201,6 +201,13 @@ Instalação LerInstalação(const QString& pasta) {
                             .arg(e.chave.left(60)));
             if (valor.isEmpty())
                 naLinha(QStringLiteral("falta a pasta da unidade %1:").arg(e.chave.toUpper()));
+            // A Windows path ("D:\cursos", "..\c", read "..<line break>c" if written "..\nc")
+            // would name a folder that is not there.
+            if (e.valor.contains(u'\\') || e.valor.contains(u'\n') ||
+                (e.valor.size() >= 2 && e.valor[1] == u':'))
+                naLinha(QStringLiteral("a pasta da unidade %1: é uma pasta deste computador, "
+                                       "escrita com /, não um caminho do Windows")
+                            .arg(e.chave.toUpper()));
             // A relative folder is taken from the settings file's own folder, so that an
             // installation can be moved as a whole.
             mapa.definir(e.chave[0], QDir::cleanPath(QDir(pasta).absoluteFilePath(e.valor)));
