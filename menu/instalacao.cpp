@@ -1,12 +1,14 @@
 #include "instalacao.h"
 
 #include "caminhos.h"
+#include "caminhos_internos.h"
 #include "dialogos.h"
 #include "fim.h"
 #include "registros.h"
 #include "vberro.h"
 
 #include <QDir>
+#include <QHash>
 #include <QStringDecoder>
 
 namespace menu {
@@ -38,6 +40,13 @@ QString Valor(QString v) {
             r += c;
     }
     return r;
+}
+
+bool ComentárioNoValor(const QString& valor) {
+    for (qsizetype i = 1; i < valor.size(); ++i)
+        if ((valor[i] == u';' || valor[i] == u'#') && valor[i - 1].isSpace())
+            return true;
+    return false;
 }
 
 QString Limitado(const QString& texto) {
@@ -78,23 +87,48 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro) {
 
     Ini ini;
     QString seção;
-    const QStringList linhas = texto.split(QLatin1Char('\n'));
-    for (qsizetype n = 0; n < linhas.size(); ++n) {
-        const QString linha = linhas[n].trimmed();
+    bool temSeção = false;
+    int n = 0;
+    auto naLinha = [&](const QString& porquê) {
+        return falha(QStringLiteral("linha %1: ").arg(n) + porquê);
+    };
+    for (qsizetype início = 0; início <= texto.size();) {
+        qsizetype fim = início;
+        while (fim < texto.size() && texto[fim] != u'\n' && texto[fim] != u'\r')
+            ++fim;
+        const QString linha = QStringView(texto).mid(início, fim - início).trimmed().toString();
+        const bool crlf = fim + 1 < texto.size() && texto[fim] == u'\r' && texto[fim + 1] == u'\n';
+        início = fim + (crlf ? 2 : 1);
+        ++n;
+
         if (linha.isEmpty() || linha.startsWith(QLatin1Char(';')) ||
             linha.startsWith(QLatin1Char('#')))
             continue;
         if (linha.startsWith(QLatin1Char('[')) && linha.endsWith(QLatin1Char(']'))) {
             seção = linha.mid(1, linha.size() - 2).trimmed().toLower();
+            temSeção = true;
             continue;
         }
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
         const QString chave = linha.left(igual).trimmed().toLower();
         if (igual < 0 || chave.isEmpty())
-            return falha(QStringLiteral("a linha %1 não é uma seção, uma chave=valor nem um "
-                                        "comentário")
-                             .arg(n + 1));
-        ini.insert(seção + QLatin1Char('/') + chave, Valor(linha.mid(igual + 1).trimmed()));
+            return naLinha(QStringLiteral("\"%1\" não é uma [seção], uma chave=valor nem um "
+                                          "comentário")
+                               .arg(linha.left(60)));
+        if (!temSeção)
+            return naLinha(
+                QStringLiteral("a chave \"%1\" vem antes de qualquer [seção]").arg(chave.left(60)));
+        const QString valor = linha.mid(igual + 1).trimmed();
+        const bool entreAspas = valor.startsWith(QLatin1Char('"'));
+        if (entreAspas && (valor.size() < 2 || !valor.endsWith(QLatin1Char('"'))))
+            return naLinha(QStringLiteral("as aspas do valor de \"%1\" não se fecham").arg(chave));
+        // A comment after a value would silently become part of it.
+        if (!entreAspas && ComentárioNoValor(valor))
+            return naLinha(QStringLiteral("o valor de \"%1\" tem um comentário (\" ;\" ou "
+                                          "\" #\"); um comentário fica em linha própria, e "
+                                          "um valor que os contém vai entre aspas")
+                               .arg(chave));
+        ini.push_back({seção, chave, Valor(valor), n});
     }
     return ini;
 }
@@ -109,46 +143,88 @@ Instalação LerInstalação(const QString& pasta) {
     // the defaults: one that cannot be used must not open every course of an installation that
     // is set to a student file.
     const QString arquivo = QDir(pasta).filePath(QStringLiteral("qvmenu.ini"));
-    std::optional<Ini> ini = Ini();
-    QString erro;
-    try {
-        ini = LerIni(vb::LerArquivo(arquivo, TamanhoMáximoIni), &erro);
-        erro = arquivo + QStringLiteral(": ") + erro;
-    } catch (const vb::VbError& e) {
-        if (e.número() != vb::ArquivoNãoEncontrado) {
-            erro = QString::fromStdString(e.what()); // names the file
-            ini = std::nullopt;
-        }
-    }
-    if (!ini) {
+    const QString prefixo = arquivo + QStringLiteral(": ");
+    auto recusar = [](const QString& porquê) {
         const QChar cr(13);
         vb::MsgBox(QStringLiteral("O arquivo de configuração do curso não pode ser usado.") + cr +
-                       cr + erro,
+                       cr + porquê,
                    vb::vbCritical);
         vb::End();
+    };
+    Ini ini;
+    try {
+        QString erro;
+        std::optional<Ini> lido = LerIni(vb::LerArquivo(arquivo, TamanhoMáximoIni), &erro);
+        if (!lido)
+            recusar(prefixo + erro);
+        ini = std::move(*lido);
+    } catch (const vb::VbError& e) {
+        // A name that is there but opens to nothing (a link into an unmounted share) is no
+        // absent file.
+        if (e.número() != vb::ArquivoNãoEncontrado)
+            recusar(QString::fromStdString(e.what())); // names the file
+        else if (vb::interno::Localizar(arquivo).existe)
+            recusar(prefixo +
+                    QStringLiteral("ligação para um arquivo que não existe (uma pasta de rede não "
+                                   "montada?)"));
     }
 
-    const QString fonte = ini->value(QStringLiteral("aluno/fonte")).trimmed().toLower();
-    if (fonte == QLatin1String("a"))
-        inst.fonte = FonteAluno::DriveA;
-    else if (fonte == QLatin1String("b"))
-        inst.fonte = FonteAluno::DriveB;
-    else if (fonte == QLatin1String("perguntar"))
-        inst.fonte = FonteAluno::Perguntar;
-
-    const QString suporte = Limitado(ini->value(QStringLiteral("suporte/endereco")));
-    if (!suporte.isEmpty())
-        inst.suporte = suporte;
-
-    // A relative folder is taken from the settings file's own folder, so that an installation
-    // can be moved as a whole.
-    const QString prefixo = QStringLiteral("unidades/");
-    for (auto i = ini->cbegin(); i != ini->cend(); ++i) {
-        const QString chave = i.key().mid(prefixo.size());
-        if (!i.key().startsWith(prefixo) || chave.size() != 1 || !vb::LetraDeUnidade(chave[0]) ||
-            i.value().isEmpty())
-            continue;
-        mapa.definir(chave[0].toUpper(), QDir::cleanPath(QDir(pasta).absoluteFilePath(i.value())));
+    // Every key of the menu's own sections must be one it knows, set once, to a value it can
+    // take: a misspelt one would leave the default in force (no student file: every course
+    // open; C: the home folder) without a word.
+    QHash<QString, int> vistas;
+    for (const EntradaIni& e : ini) {
+        auto naLinha = [&](const QString& porquê) {
+            recusar(prefixo + QStringLiteral("linha %1: ").arg(e.linha) + porquê);
+        };
+        const QString valor = e.valor.trimmed().toLower();
+        if (e.seção == QLatin1String("aluno")) {
+            if (e.chave != QLatin1String("fonte"))
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [aluno]; esperada fonte")
+                            .arg(e.chave));
+            if (valor == QLatin1String("nenhum"))
+                inst.fonte = FonteAluno::Nenhum;
+            else if (valor == QLatin1String("a"))
+                inst.fonte = FonteAluno::DriveA;
+            else if (valor == QLatin1String("b"))
+                inst.fonte = FonteAluno::DriveB;
+            else if (valor == QLatin1String("perguntar"))
+                inst.fonte = FonteAluno::Perguntar;
+            else
+                naLinha(QStringLiteral("fonte=%1 não é um valor conhecido; esperado nenhum, A, B "
+                                       "ou perguntar")
+                            .arg(e.valor.left(60)));
+        } else if (e.seção == QLatin1String("unidades")) {
+            if (e.chave.size() != 1 || !vb::LetraDeUnidade(e.chave[0]))
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [unidades]; esperada "
+                                       "uma letra de unidade, de A a Z")
+                            .arg(e.chave.left(60)));
+            if (valor.isEmpty())
+                naLinha(QStringLiteral("falta a pasta da unidade %1:").arg(e.chave.toUpper()));
+            // A Windows path ("D:\cursos", "..\c", read "..<line break>c" if written "..\nc")
+            // would name a folder that is not there.
+            if (e.valor.contains(u'\\') || e.valor.contains(u'\n') ||
+                (e.valor.size() >= 2 && e.valor[1] == u':'))
+                naLinha(QStringLiteral("a pasta da unidade %1: é uma pasta deste computador, "
+                                       "escrita com /, não um caminho do Windows")
+                            .arg(e.chave.toUpper()));
+            // A relative folder is taken from the settings file's own folder, so that an
+            // installation can be moved as a whole.
+            mapa.definir(e.chave[0], QDir::cleanPath(QDir(pasta).absoluteFilePath(e.valor)));
+        } else if (e.seção == QLatin1String("suporte")) {
+            if (e.chave != QLatin1String("endereco"))
+                naLinha(QStringLiteral("chave \"%1\" desconhecida em [suporte]; esperada endereco")
+                            .arg(e.chave.left(60)));
+            const QString suporte = Limitado(e.valor);
+            inst.suporte = suporte.isEmpty() ? Instalação().suporte : suporte;
+        } else {
+            continue; // a section of no use to the menu
+        }
+        const QString nome = e.seção + QLatin1Char('/') + e.chave;
+        if (const auto antes = vistas.constFind(nome); antes != vistas.cend())
+            naLinha(QStringLiteral("\"%1\" já foi definida na linha %2")
+                        .arg(e.chave, QString::number(*antes)));
+        vistas.insert(nome, e.linha);
     }
 
     if (!mapa.pasta(QLatin1Char('C'))) {

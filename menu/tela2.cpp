@@ -10,6 +10,7 @@
 #include "vberro.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 
@@ -127,6 +128,18 @@ QString Tela2::LerAluno() {
                       tela1_->cabalunomatrícula, Label4, Label5, alunonome, alunomatrícula})
         r->setVisible(true);
     return aluno.CourseFlags;
+}
+
+int ExecutarMenu() {
+    Instalação instalação;
+    vb::Handler([&] { instalação = LerInstalação(vb::PastaDoPrograma()); });
+    if (vb::ProgramEnded())
+        return 1;
+    Tela2 tela2(instalação);
+    vb::Handler([&] { tela2.Form_Load(); });
+    if (vb::ProgramEnded())
+        return 1;
+    return QApplication::exec();
 }
 
 } // namespace menu

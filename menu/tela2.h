@@ -41,4 +41,11 @@ class Tela2 : public QWidget {
     std::unique_ptr<Tela1> tela1_;
 };
 
+// The menu program once its application is made: the installation settings beside the program
+// (wherever it was started from: a launcher with another working folder must not bypass them),
+// the start-up form's load step, then the event loop. 1 when the start-up refused (its message
+// said why), so that a launcher can tell; else the loop's status (0 after "Sair" or a lesson
+// start).
+int ExecutarMenu();
+
 } // namespace menu

@@ -19,8 +19,10 @@ void EscolherPlataforma() {
 
 void ExigirTela() {
     const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
-    // "xcb:option=value" carries options after the platform's name.
-    const QByteArray nome = plataforma.left(plataforma.indexOf(':'));
+    // "xcb:option=value" carries options after the platform's name; "offscreen" has none (and
+    // left(-1) would be empty, as if no platform were chosen).
+    const qsizetype opções = plataforma.indexOf(':');
+    const QByteArray nome = opções < 0 ? plataforma : plataforma.left(opções);
     const QByteArray display = qgetenv("DISPLAY");
     if (!nome.isEmpty() && nome != "xcb")
         return;

@@ -16,8 +16,10 @@ int Executar(int argc, char** argv, const DadosLição& dados) {
     QApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     Form1 janela(dados);
     vb::Handler([&janela] { janela.Form_Load(); });
+    // Only a refusal ends the program before the window shows (the start folder is gone): a
+    // launcher tells it from a normal end by the status.
     if (vb::ProgramEnded())
-        return 0;
+        return 1;
     return QApplication::exec();
 }
 

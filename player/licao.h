@@ -24,7 +24,8 @@ struct DadosLição {
 };
 
 // Runs a lesson program: creates the application, opens the lesson window and runs the event
-// loop until the program ends. Returns the program's exit code.
+// loop until the program ends. Returns the program's exit code: 1 when the start-up refused
+// (its message said why), else the loop's (0 after "Sair" or the return to the menu).
 int Executar(int argc, char** argv, const DadosLição& dados);
 
 } // namespace jogador

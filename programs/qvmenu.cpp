@@ -1,8 +1,5 @@
 // QVMenu: the course menu program.
 
-#include "arquivos.h"
-#include "fim.h"
-#include "instalacao.h"
 #include "programa.h"
 #include "tela2.h"
 
@@ -16,16 +13,5 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("QVMenu"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The installation settings beside the program, wherever it was started from: a launcher
-    // with another working folder must not bypass them.
-    // A settings file that cannot be used, or no home folder for C:, ends the program here.
-    menu::Instalação instalação;
-    vb::Handler([&] { instalação = menu::LerInstalação(vb::PastaDoPrograma()); });
-    if (vb::ProgramEnded())
-        return 0;
-    menu::Tela2 tela2(instalação);
-    vb::Handler([&] { tela2.Form_Load(); });
-    if (vb::ProgramEnded())
-        return 0;
-    return app.exec();
+    return menu::ExecutarMenu();
 }

@@ -189,39 +189,54 @@ TEST_F(AlunoRuim, RespostaSemLetraDeUnidadeNãoSaiDasUnidades) {
 }
 
 TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão) {
-    // Each case: the student file source, or none when the menu ends naming the file.
+    // Each case: the student file source, or none when the menu ends naming the file (line).
     const QString ini = inst + "/qvmenu.ini";
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(inst + "/não-existe"));
-    const std::pair<QByteArray, std::optional<FonteAluno>> casos[] = {
+    std::vector<std::pair<QByteArray, std::optional<FonteAluno>>> casos = {
         {"-", FonteAluno::Nenhum},
         {"\xEF\xBB\xBF; x\r\n[ Aluno ]\r\n  FONTE = \"b\"\r\n[z]\nk=\n", FonteAluno::DriveB},
         {"fifo", {}},
         {"pasta", {}},
+        {"ligação", {}},
         {QByteArray((1 << 20) + 1, ' '), {}},
-        {"[aluno]\nfonte\n", {}},
-        {"[aluno]\nfonte=a\xE9\n", {}},
-        {"[aluno]\nfonte=a\n[unidades]\n1=..\nA=../a\n%C9=..\n", FonteAluno::DriveA}};
+        {"fonte=a\xE9", {}},
+        {"[aluno]\rfonte=a\r[unidades]\rA=../a\r", FonteAluno::DriveA}};
+    for (const char* recusado :
+         {"[aluno]\nfonte\n", "fonte=A\n", "[aluno]\n\nfonte=disquete\n", "[aluno]\nfonte=a:\n",
+          "[aluno]\nfonte=A:\\\n", "[aluno]\nfonte=A ; disquete\n", "[aluno]\nfonte=\"A\n",
+          "[aluno]\nfont=A\n", "[aluno]\nfonte=A\n[aluno]\nfonte=nenhum\n", "[unidades]\n1=..\n",
+          "[unidades]\n%C9=..\n", "[unidades]\nC:=../c\n", "[unidades]\nC=\n",
+          "[unidades]\nC=..\\c\n", "[unidades]\nA=a:/\n", "[suporte]\nendereço=x\n"})
+        casos.insert(casos.end() - 1, {recusado, {}});
     for (const auto& [bytes, fonte] : casos) {
         SCOPED_TRACE(bytes.left(30).toStdString());
         QFile::remove(ini), QDir(ini).removeRecursively(), diálogos.mensagens.clear();
         vb::ResetProgramEnd();
         if (bytes == "fifo")
             ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0644), 0);
+        else if (bytes == "ligação")
+            ASSERT_TRUE(QFile::link(raiz + "/partilha-desmontada/qvmenu.ini", ini));
         else if (bytes != "-")
             bytes == "pasta" ? void(QDir().mkpath(ini)) : Criar(ini, bytes);
         Desbloqueador fifo(bytes == "fifo" ? ini : inst + "/-");
         Instalação i;
         EXPECT_EQ(vb::Handler([&] { i = LerInstalação(inst); }), fonte.has_value());
         EXPECT_FALSE(fifo.desbloqueou()) << "the start waited on a pipe";
-        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(ini),
+        const qsizetype n = bytes.count('\n'); // the line named: the last one
+        const QString onde = n ? QString("%1: linha %2:").arg(ini).arg(n) : ini;
+        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(onde),
                   !fonte);
         EXPECT_EQ(i.fonte, fonte.value_or(FonteAluno::Nenhum));
     }
     qputenv("TMPDIR", tmp); // without a temporary folder, the last case's drive map holds:
     EXPECT_EQ(vb::DriveMap::atual().pasta('A'), a);
-    EXPECT_EQ(vb::DriveMap::atual().pasta('1'), std::nullopt);
-    EXPECT_EQ(vb::DriveMap::atual().pasta(QChar(u'É')), std::nullopt);
+    // and with no C: there, nor HOME, C: is the password database's home, never Qt's "/".
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME"), vb::ResetProgramEnd();
+    EXPECT_EQ(vb::Handler([&] { LerInstalação(inst); }), vb::PastaDoUsuário().has_value());
+    EXPECT_EQ(vb::DriveMap::atual().pasta('C'), vb::PastaDoUsuário());
+    qputenv("HOME", home);
 }
 
 } // namespace

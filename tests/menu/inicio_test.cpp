@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace menu::teste {
 namespace {
@@ -55,9 +56,26 @@ TEST_F(Início_, EndereçoDeSuporteLimitadoADezLinhasE500Caracteres) {
              {"\"Ana, tel. 1234; ramal 5\"", "Ana, tel. 1234; ramal 5"},
              {QByteArray(1000000, 'x'), QString(500, 'x')},
              {QByteArray("l\\n").repeated(300), QString("l\n").repeated(9) + "l"},
-             {"a\\\\b\rc", "a\\b\nc"}}) {
+             {"\"a\\\\b\\nc\" ; x\"", "a\\b\nc\" ; x"}}) {
         Criar(inst + "/qvmenu.ini", "[suporte]\nendereco=" + valor + "\n");
         EXPECT_EQ(LerInstalação(inst).suporte, lido);
+    }
+}
+
+TEST_F(Início_, RecusaNoInícioTerminaComStatus1ESairComZero) {
+    // Refused (settings, student file, start folder gone: "") ends with 1; "Sair" with 0.
+    Instalar({"QVAC2D01"});
+    for (QByteArray fonte : {"disquete", "A", "", "nenhum"}) {
+        const int status = fonte != "nenhum";
+        vb::ResetProgramEnd();
+        if (fonte.isEmpty())
+            fonte = "nenhum", QDir().mkpath(raiz + "/x"), QDir::setCurrent(raiz + "/x"),
+            QDir().rmdir(raiz + "/x");
+        Criar(inst + "/qvmenu.ini", "[aluno]\nfonte=" + fonte + "\n[unidades]\nC=../c\nA=../a\n");
+        if (!status)
+            QTimer::singleShot(0, [] { vb::Handler(vb::End); });
+        EXPECT_EQ(ExecutarMenu(), status) << fonte.constData();
+        QDir::setCurrent(inst);
     }
 }
 

@@ -454,7 +454,7 @@ TEST_F(Jogador, CopiarIniciaOUtilitárioComOArquivoDaFigura) {
     EXPECT_FALSE(vb::ProgramEnded());
 }
 
-TEST_F(Jogador, ExecutarTerminaPeloMenuSair) {
+TEST_F(Jogador, ExecutarTerminaPeloMenuSairComZeroEPelaRecusaCom1) {
     QTimer::singleShot(0, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* lição = dynamic_cast<Form1*>(w); lição && lição->isVisible()) {
@@ -466,4 +466,7 @@ TEST_F(Jogador, ExecutarTerminaPeloMenuSair) {
     char* argv[] = {nome, nullptr};
     EXPECT_EQ(Executar(1, argv, licaogerada::Lição()), 0);
     EXPECT_TRUE(vb::ProgramEnded());
+    vb::ResetProgramEnd(); // refused at start-up, its start folder gone
+    QDir().mkpath(arquivo("x")), QDir::setCurrent(arquivo("x")), QDir().rmdir(arquivo("x"));
+    EXPECT_EQ(Executar(1, argv, licaogerada::Lição()), 1);
 }
