@@ -218,7 +218,10 @@ Instalação LerInstalação(const QString& pasta) {
             const QString suporte = Limitado(e.valor);
             inst.suporte = suporte.isEmpty() ? Instalação().suporte : suporte;
         } else {
-            continue; // a section of no use to the menu
+            // A misspelt "[alunos]" would leave every course open.
+            naLinha(QStringLiteral("seção [%1] desconhecida; esperada [aluno], [unidades] ou "
+                                   "[suporte]")
+                        .arg(e.seção.left(60)));
         }
         const QString nome = e.seção + QLatin1Char('/') + e.chave;
         if (const auto antes = vistas.constFind(nome); antes != vistas.cend())
