@@ -2,43 +2,65 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QList>
 #include <QtEndian>
+
+#include <algorithm>
+#include <utility>
 
 namespace vb {
 
 namespace {
 
-// The PNG decoder inflates every compressed text chunk (zTXt, iTXt), up to 8 MB out of 8 KB,
-// and keeps them all: a hundred of them take gigabytes and seconds. The programs never show a
-// picture's texts, so those chunks are left out before decoding; the picture stays whole. Empty
-// when there is nothing to leave out.
-QByteArray SemTextosComprimidos(QByteArrayView png) {
-    if (!png.startsWith(QByteArrayView("\x89PNG\r\n\x1A\n", 8)))
-        return {};
+// Stretches of a picture's bytes, [start, end), in order.
+using Trechos = QList<std::pair<qsizetype, qsizetype>>;
+
+// The bytes without the stretches given.
+QByteArray Sem(QByteArrayView dados, const Trechos& trechos) {
     QByteArray resto;
-    qsizetype i = 8, copiado = 0;
+    qsizetype copiado = 0;
+    for (const auto& [início, fim] : trechos) {
+        resto.append(dados.sliced(copiado, início - copiado));
+        copiado = fim;
+    }
+    return resto.append(dados.sliced(copiado));
+}
+
+// The text chunks of a PNG. The decoder keeps every one it reads, and inflates the compressed
+// ones (zTXt, iTXt) up to 8 MB out of 8 KB: a hundred of those take gigabytes and seconds, a
+// thousand plain ones hundreds of megabytes. The programs never show a picture's texts.
+Trechos TextosPng(QByteArrayView png) {
+    Trechos textos;
+    if (!png.startsWith(QByteArrayView("\x89PNG\r\n\x1A\n", 8)))
+        return textos;
+    qsizetype i = 8;
     while (png.size() - i >= 12) {
         const quint64 tamanho = qFromBigEndian<quint32>(png.data() + i) + quint64(12);
         if (tamanho > quint64(png.size() - i))
             break; // damaged: the decoder will say so
         const QByteArrayView tipo = png.sliced(i + 4, 4);
-        if (tipo == "zTXt" || tipo == "iTXt") {
-            resto.append(png.sliced(copiado, i - copiado));
-            copiado = i + qsizetype(tamanho);
-        }
+        if (tipo == "tEXt" || tipo == "zTXt" || tipo == "iTXt")
+            textos.append({i, i + qsizetype(tamanho)});
         i += qsizetype(tamanho);
     }
-    return copiado ? resto.append(png.sliced(copiado)) : QByteArray();
+    return textos;
 }
 
-} // namespace
+// A JPEG's marker segments walked as the decoder reads them.
+struct PercursoJpeg {
+    int varreduras = 0; // start-of-scan markers; -1: a length the decoder would not follow
+    Trechos textos;     // comments and application segments that decoding does without
+};
 
-int VarredurasJpeg(QByteArrayView dados, int limite) {
+// Entropy-coded data is skipped up to the next marker, as the decoder skips it (a stuffed 0xFF00
+// is no marker, nor are the restart markers), and the walk ends at the end-of-picture marker or
+// where the bytes end. It stops counting past `limite`. No scans when the bytes are no JPEG.
+PercursoJpeg PercorrerJpeg(QByteArrayView dados, int limite) {
+    PercursoJpeg r;
     const auto* p = reinterpret_cast<const unsigned char*>(dados.data());
     const qsizetype n = dados.size();
     if (n < 4 || p[0] != 0xFF || p[1] != 0xD8)
-        return 0;
-    int varreduras = 0;
+        return r;
     qsizetype i = 2;
     while (i < n) {
         // Up to the next 0xFF: entropy-coded data, or bytes the decoder skips between segments.
@@ -48,29 +70,47 @@ int VarredurasJpeg(QByteArrayView dados, int limite) {
             ++i;
         if (i >= n)
             break;
+        const qsizetype início = i - 1;
         const unsigned char marcador = p[i++];
-        // A stuffed zero and the restart markers belong to the data; TEM and stray restart
-        // markers between segments carry no length either.
-        if (marcador == 0x00 || (marcador >= 0xD0 && marcador <= 0xD7) || marcador == 0x01)
+        // No length follows a stuffed zero, TEM or a restart marker. Nor is one read after the
+        // codes below the frame markers: between segments the decoder refuses them, and in a
+        // scan with restarts it passes over them to the next marker, as this walk does.
+        if (marcador < 0xC0 || (marcador >= 0xD0 && marcador <= 0xD7))
             continue;
         // The end of the picture (the decoder reads no further), or a second start (it refuses).
         if (marcador == 0xD9 || marcador == 0xD8 || n - i < 2)
             break;
         const int comprimento = p[i] << 8 | p[i + 1];
-        if (comprimento < 2)
-            break;
+        // A length below 2 counts no segment: the decoder steps over the two bytes and reads on,
+        // so following it could only hide from the count the scans it reads. No encoder writes
+        // one: the picture is damaged.
+        if (comprimento < 2) {
+            r.varreduras = -1;
+            return r;
+        }
+        // Comments and application segments, but for the JFIF (APP0) and Adobe (APP14) ones that
+        // decoding reads for the colours: Qt has the decoder keep comments, Exif and ICC profiles
+        // in a list it walks from its head for each new one (time that grows with the square of
+        // their number) and copies each in full, and the programs use none of them (they do not
+        // turn pictures by their Exif orientation, and draw without colour management).
+        if (marcador == 0xFE || (marcador >= 0xE1 && marcador <= 0xEF && marcador != 0xEE))
+            r.textos.append({início, std::min(n, i + comprimento)});
         i += comprimento;
-        if (marcador == 0xDA && ++varreduras > limite)
+        if (marcador == 0xDA && ++r.varreduras > limite)
             break;
     }
-    return varreduras;
+    return r;
 }
 
+} // namespace
+
 QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
-    if (VarredurasJpeg(dados) > varredurasMáximas)
+    const PercursoJpeg jpeg = PercorrerJpeg(dados, varredurasMáximas);
+    if (jpeg.varreduras < 0 || jpeg.varreduras > varredurasMáximas)
         return {};
-    const QByteArray semTextos = SemTextosComprimidos(dados);
-    if (!semTextos.isEmpty())
+    const Trechos textos = jpeg.textos.isEmpty() ? TextosPng(dados) : jpeg.textos;
+    const QByteArray semTextos = textos.isEmpty() ? QByteArray() : Sem(dados, textos);
+    if (!textos.isEmpty())
         dados = semTextos;
     QByteArray bytes = QByteArray::fromRawData(dados.data(), dados.size());
     QBuffer dispositivo(&bytes);
@@ -81,7 +121,19 @@ QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
     static const QByteArrayList formatos = {"jpeg", "jpg", "png", "bmp", "gif"};
     if (!formatos.contains(leitor.format().toLower()))
         return {};
-    return leitor.read();
+    QImage imagem = leitor.read();
+    // A palette picture (1, 4 or 8 bits) is turned into true colour here, once for every place
+    // that shows it: Qt scales a palette picture down in a palette, requantised (a 1-bit one to
+    // black and white, an 8-bit one to a web palette, in dots). The true-colour picture stays
+    // within the decoder's allocation limit.
+    if (imagem.colorCount() > 0) {
+        const qint64 limite = qint64(QImageReader::allocationLimit()) << 20;
+        if (limite > 0 && qint64(imagem.width()) * imagem.height() * 4 > limite)
+            return {};
+        imagem.convertTo(imagem.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                  : QImage::Format_RGB32);
+    }
+    return imagem;
 }
 
 } // namespace vb

@@ -15,17 +15,14 @@ namespace vb {
 // empty scans take about a third of a second.
 constexpr int varredurasMáximas = 100;
 
-// The scans (start-of-scan markers) of a JPEG, found by walking its marker segments as the
-// decoder does: entropy-coded data is skipped up to the next marker (a stuffed 0xFF00 and the
-// restart markers are not markers), and the walk ends at the end-of-picture marker or where the
-// bytes end. Stops counting past `limite`. 0 when the bytes are no JPEG.
-int VarredurasJpeg(QByteArrayView dados, int limite = varredurasMáximas);
-
 // Decodes a picture in one of the formats the programs show (JPEG, PNG, BMP, GIF), found by its
 // content or, when `formato` is given, in that format only. A null picture when the bytes are no
 // such picture, are damaged, are over Qt's allocation limit or would take unbounded work (a JPEG
-// of more than varredurasMáximas scans): it is then shown as a damaged picture is. A PNG's
-// compressed texts are left out, unread.
+// of more than varredurasMáximas scans, or one whose segments cannot be followed as the decoder
+// follows them): it is then shown as a damaged picture is. The texts a picture carries (a JPEG's
+// comments and application segments, a PNG's text chunks) are left out unread: the decoder
+// would keep every one of them, in time and memory that grow with their number. A palette
+// picture comes out in true colour, so that it scales as one.
 QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr);
 
 } // namespace vb

@@ -169,13 +169,17 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
     QImageWriter w(&b, "jpeg");
     w.setProgressiveScanWrite(true);
     ASSERT_TRUE(b.open(QIODevice::WriteOnly) && w.write(teste::imagemDeTeste(64, 32)));
-    // A PNG of 100 compressed texts of 8 MB each: the picture read, its texts never expanded.
+    // A PNG of 100 compressed texts of 8 MB each and a plain one: the picture read, no text kept.
     QImage vermelha(16, 16, QImage::Format_RGB32);
     vermelha.fill(Qt::red);
     vermelha.setText(QStringLiteral("t"), QString(7900000, u'a'));
+    vermelha.setText(QStringLiteral("k"), QStringLiteral("plain text")); // a tEXt chunk
     ASSERT_TRUE(bp.open(QIODevice::WriteOnly) && vermelha.save(&bp, "PNG"));
     const qsizetype z = png.indexOf("zTXt") - 4, n = qFromBigEndian<quint32>(png.data() + z) + 12;
     png.insert(z, png.mid(z, n).repeated(100));
+    // After the start: a comment of length 0 (the decoder steps over it); restarts at every block
+    // and an undefined marker whose length runs over the next scan; 40,000 one-byte comments.
+    const auto apósInício = [](QByteArray j, QByteArrayView s) { return j.insert(2, s); };
     const struct {
         const char* tipo;
         QByteArray dados;
@@ -185,6 +189,11 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
         {"jpeg", progressivo, false},
         // stuffed bytes and restarts in the data are no markers
         {"jpeg", teste::JpegDeVarreduras(101, QByteArray("\x12\xFF\x00\xFF\xD0\x34", 6)), true},
+        {"jpeg", apósInício(teste::JpegDeVarreduras(150), {"\xFF\xFE\0\0", 4}), true},
+        {"jpeg",
+         apósInício(teste::JpegDeVarreduras(150, {"\xFF\x02\0\x0C", 4}), {"\xFF\xDD\0\4\0\1", 6}),
+         true},
+        {"jpeg", apósInício(progressivo, QByteArray("\xFF\xFE\0\3x", 5).repeated(40000)), false},
         {"png", png, false}};
     for (const auto& c : casos) {
         const double antes = TempoDeProcessador();
@@ -194,7 +203,25 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
         EXPECT_LT(TempoDeProcessador() - antes, 300) << c.dados.size();
         EXPECT_EQ(v.at(0).pixelColor(20, 15).alpha() == 0, c.caixa) << c.dados.size();
         EXPECT_TRUE(c.tipo != std::string_view("png") || v[0].pixelColor(20, 15) == Qt::red);
+        EXPECT_TRUE(v[0].textKeys().isEmpty()) << c.dados.size(); // texts left out unread
     }
+}
+
+TEST_F(ImagensRuins, PaletaReduzidaEmCoresVerdadeiras) {
+    // Palette pictures (8 bits with a transparent entry, 1 bit) shown smaller keep the colour of
+    // their flat areas: Qt scales them down in a palette (a web palette, black and white).
+    QImage oito(40, 40, QImage::Format_Indexed8);
+    oito.setColorTable({qRgba(255, 255, 255, 0), qRgb(200, 30, 40)});
+    for (int k = 0; k < 1600; ++k)
+        oito.setPixel(k % 40, k / 40, k % 40 / 10 % 3 && k / 400 % 3); // a square in the middle
+    const QImage um = oito.convertToFormat(QImage::Format_Mono, oito.colorTable());
+    const auto png = teste::bytesDaImagem(oito, "PNG"), bmp = teste::bytesDaImagem(um, "BMP");
+    const std::string meta = "\\picwgoal300\\pichgoal195 "; // 20 x 13 pixels
+    const std::vector<QImage> v =
+        Imagens("{\\rtf1 {\\pict\\pngblip" + meta + teste::hex(png) + "}{\\pict\\dibitmap0" + meta +
+                teste::hex({bmp.begin() + 14, bmp.end()}) + "}}");
+    for (int k : {0, 1})
+        EXPECT_EQ(v.at(k).pixel(10, 6), qRgb(200, 30, 40)) << k;
 }
 
 TEST_F(ImagensRuins, BitmapComMedidasAbsurdas) {
