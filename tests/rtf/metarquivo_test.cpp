@@ -1,6 +1,7 @@
 // The metafile player: each family of records checked by the pixels it draws, and damaged
 // metafiles given up (a null image, shown by the document as a framed box) in a moment.
 
+#include "documentortf.h"
 #include "metarquivo.h"
 #include "metarquivo_contexto.h"
 #include "metarquivos.h"
@@ -282,6 +283,28 @@ TEST(Metarquivo, TextoEsticadoEmQualquerTamanho) {
             EXPECT_TRUE(estreita || (!img.isNull() && img != branca)) << e; // with its letters
         }
     }
+}
+
+TEST(Metarquivo, TrabalhoNoTamanhoMostrado) {
+    // Pictures asking 8192 x 8192 pixels are drawn at the 2048 x 2048 they are shown at: a line
+    // one pixel wide stays black, and 300 hatched fills are held by the budget of that size.
+    Imagem linha{TipoImagem::Wmf, 8, 0, 0, 122880, 122880, 100, 100, {}}, hachuras = linha;
+    linha.dados = Wmf().r(0x020C, {8192, 8192}).r(0x0325, {2, 0, 4096, 8192, 4096}).bytes();
+    Wmf w;
+    w.r(0x020C, {8192, 8192}).r(0x02FC, {2, 0xFF, 0, 3}).r(0x012D, {0});
+    for (int i = 0; i < 300; ++i)
+        w.r(0x041B, {8192, 8192, 0, 0});
+    hachuras.dados = w.bytes();
+    const std::clock_t antes = std::clock();
+    EXPECT_EQ(desenhaImagem(hachuras).size(), QSize(2048, 2048));
+    EXPECT_LT(double(std::clock() - antes) / CLOCKS_PER_SEC, 1.0);
+    const QImage img = desenhaImagem(linha);
+    EXPECT_EQ(qRed(img.pixel(1000, 1024)) * qRed(img.pixel(1000, 1023)), 0);
+    // Lines cost their length: two thousand across a small picture are drawn.
+    Wmf linhas = Janela();
+    for (int i = 0; i < 2000; ++i)
+        linhas.r(0x0325, {2, 0, 0, 2000, 1000});
+    EXPECT_FALSE(Desenha(linhas.bytes()).isNull());
 }
 
 TEST(Metarquivo, DanificadosDãoImagemNula) {
