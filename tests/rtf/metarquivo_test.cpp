@@ -266,23 +266,35 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
 }
 
 TEST(Metarquivo, TextoEsticadoEmQualquerTamanho) {
-    // A 10-pixel font 200 pixels wide, stretched more as the picture grows; and, in a window 32767
-    // times narrower, stretches (a double) far past an int's range: every conversion defined.
-    for (auto [altura, largura, estreita] :
-         {std::tuple{-100, 2000, false}, {-10, 32767, true}, {10, -32768, true}}) {
-        Wmf w = Janela();
+    // The ink of "Abc" (one unit a pixel) follows the width and the height asked for, whether the
+    // font engine draws the letters or, past 256 pixels of height or stretched width, an outline
+    // (nothing else can draw letters taller than that); stretches (a double) far past an int's
+    // range, in a window 32767 times narrower, stay defined.
+    const auto tinta = [](int altura, int largura, unsigned janela = 1) {
         auto fonte = teste::fonteWmf(altura, "Arial");
         fonte[1] = unsigned(largura) & 0xFFFF;
-        w.r(0x0410, {1, 1, estreita ? 32767u : 1u, 1});
-        const Bytes b = w.r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 400, "Abc").bytes();
-        for (int e : {80, 100, 150, 180, 200, 250, 300}) {
-            const QImage img =
-                desenharMetarquivo(b.data(), b.size(), TipoMetarquivo::Wmf, 8, 2 * e, e, 0, 0);
-            QImage branca(img.size(), QImage::Format_RGB32);
-            branca.fill(Qt::white);
-            EXPECT_TRUE(estreita || (!img.isNull() && img != branca)) << e; // with its letters
-        }
-    }
+        const Bytes b = Wmf()
+                            .r(0x020C, {1000, 2000})
+                            .r(0x0410, {1, 1, janela, 1})
+                            .r(0x02FB, fonte)
+                            .r(0x012D, {0})
+                            .textOut(10, 10, "Abc")
+                            .bytes();
+        const QImage img =
+            desenharMetarquivo(b.data(), b.size(), TipoMetarquivo::Wmf, 8, 2000, 1000, 0, 0);
+        QRect r;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                r |= img.pixel(x, y) == qRgb(255, 255, 255) ? QRect() : QRect(x, y, 1, 1);
+        return r.size();
+    };
+    const double porLargura = tinta(-40, 20).width() / 20.0,
+                 porAltura = tinta(-100, 0).height() / 100.0;
+    for (int largura : {60, 100, 140, 200}) // the outline from about 130
+        EXPECT_NEAR(tinta(-40, largura).width() / double(largura), porLargura, porLargura / 10)
+            << largura;
+    EXPECT_NEAR(tinta(-600, 0).height() / 600.0, porAltura, porAltura / 10);
+    tinta(-10, 32767, 32767), tinta(10, -32768, 32767);
 }
 
 TEST(Metarquivo, TrabalhoNoTamanhoMostrado) {
