@@ -177,7 +177,9 @@ Figura figura(const Imagem& imagem, qint64 livres) {
     const auto cabe = [&](QSize s) { return qint64(s.width()) * s.height() <= livres; };
     const QByteArrayView bytes(imagem.dados.data(), qsizetype(imagem.dados.size()));
     QImage img;
-    switch (livres > 0 ? imagem.tipo : TipoImagem::Desconhecido) {
+    // A picture of a known size that does not fit is not decoded at all.
+    const bool decodifica = tamanho.isEmpty() ? livres > 0 : cabe(tamanho);
+    switch (decodifica ? imagem.tipo : TipoImagem::Desconhecido) {
     case TipoImagem::Png:
         img = DecodificarImagem(bytes, "png");
         break;
@@ -189,7 +191,7 @@ Figura figura(const Imagem& imagem, qint64 livres) {
         break;
     case TipoImagem::Wmf:
     case TipoImagem::Emf:
-        if (!tamanho.isEmpty() && cabe(tamanho))
+        if (!tamanho.isEmpty())
             img = desenharMetarquivo(
                 imagem.dados.data(), imagem.dados.size(),
                 imagem.tipo == TipoImagem::Wmf ? TipoMetarquivo::Wmf : TipoMetarquivo::Emf,
