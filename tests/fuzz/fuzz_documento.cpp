@@ -35,24 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     QTextDocument documento;
     vb::rtf::carregaDocumento(&documento,
                               std::string_view(reinterpret_cast<const char*>(dados), tamanho));
-    // Each picture is in the document as an image of the size it is shown at, or a framed box of
-    // that size, within the sink's bound of pixels for one picture; the images together within
-    // the bound of the document.
+    // Each picture is in the document as an image of the size it is shown at (or as a framed box),
+    // within the sink's bound of about 16 megabytes of pixels, and all within the document's.
     qint64 pixels = 0;
     for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
         for (auto f = b.begin(); !f.atEnd(); ++f) {
             const QTextCharFormat formato = f.fragment().charFormat();
-            const bool caixa = formato.objectType() == vb::rtf::objetoCaixa;
-            if (!formato.isImageFormat() && !caixa)
+            if (!formato.isImageFormat())
                 continue;
-            const QSize tamanho(int(formato.doubleProperty(QTextFormat::ImageWidth)),
-                                int(formato.doubleProperty(QTextFormat::ImageHeight)));
-            const QImage i = caixa ? QImage() : vb::rtf::imagemMostrada(documento, formato);
-            if (tamanho.isEmpty() ||
-                qint64(tamanho.width()) * tamanho.height() > vb::rtf::pixelsPorImagem ||
-                (!caixa && i.size() != tamanho))
+            const QTextImageFormat imagem = formato.toImageFormat();
+            const QImage i = documento.resource(QTextDocument::ImageResource, QUrl(imagem.name()))
+                                 .value<QImage>();
+            if (i.isNull() || qint64(i.width()) * i.height() > 4096 * 1024 ||
+                i.width() != int(imagem.width()) || i.height() != int(imagem.height()))
                 std::abort();
-            pixels += caixa ? 0 : qint64(i.width()) * i.height();
+            pixels += qint64(i.width()) * i.height();
         }
     }
     if (pixels > vb::rtf::pixelsPorDocumento)
