@@ -171,11 +171,11 @@ bool Contexto::dentro(const QRectF& r, double vezes) {
     return gasta(r, 0, vezes);
 }
 
-// The length of a path's segments in pixels, each counted at least one pixel and at most the
-// picture's width and height (no longer part of a segment can be seen). Curves count their
-// control polygon, which is longer than the curve.
-double Contexto::comprimento(const QPainterPath& c) const {
-    const double teto = imagem_.width() + imagem_.height();
+// The length of a path's segments in pixels, each counted at least one pixel and, unless
+// inteiro, at most the picture's width and height (no longer part of a segment can be seen).
+// Curves count their control polygon, which is longer than the curve.
+double Contexto::comprimento(const QPainterPath& c, bool inteiro) const {
+    const double teto = inteiro ? 8 * coordenadaMáxima : imagem_.width() + imagem_.height();
     double soma = 0;
     for (int i = 1; i < c.elementCount(); ++i) {
         const QPainterPath::Element a = c.elementAt(i - 1), b = c.elementAt(i);
@@ -282,8 +282,9 @@ void Contexto::desenha(const QPainterPath& lógico, bool preenche, bool contorna
     // Lines and edges cost their length, not their count of points: drawn at half the size, a
     // figure costs half as much. Dashes are laid along the whole outline, seen or not.
     const double espessura = caneta.style() == Qt::NoPen ? 1 : std::max(1.0, caneta.widthF());
-    const double traços = caneta.style() > Qt::SolidLine ? 2 : 1;
-    if (!gasta({}, custoDeChamada + custoDeLinha * traços * espessura * comprimento(caminho)))
+    const bool tracejada = caneta.style() > Qt::SolidLine;
+    const double linhas = (tracejada ? 2 : 1) * comprimento(caminho, tracejada);
+    if (!gasta({}, custoDeChamada + custoDeLinha * espessura * linhas))
         return;
     caminho.setFillRule(e.enrolamento ? Qt::WindingFill : Qt::OddEvenFill);
     pinta(caminho, pincel, caneta);

@@ -159,7 +159,7 @@ class Contexto {
   private:
     bool gasta(const QRectF& pixels, double extra = 0, double vezes = 1);
     bool dentro(const QRectF& pixels, double vezes = 1);
-    double comprimento(const QPainterPath& pixels) const;
+    double comprimento(const QPainterPath& pixels, bool inteiro) const;
     double demãos(const QBrush& b) const;
     void preparaRop(QPainter& p, QColor& c) const;
     QPen canetaReal();
