@@ -3,8 +3,10 @@
 #include "imagens.h"
 #include "inteiros.h"
 #include "metarquivo.h"
+#include "molduras.h"
 #include "paginas_codigo.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -147,19 +149,37 @@ QImage caixaVazia(QSize tamanho) {
     QImage img(tamanho, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setPen(QPen(Qt::gray, 1));
-    p.drawRect(QRectF(0.5, 0.5, tamanho.width() - 1, tamanho.height() - 1));
+    desenhaMoldura(p, QRectF(img.rect()));
     return img;
 }
 
-} // namespace
+// Sizes from damaged documents stay within a picture's pixels.
+QSize limitado(QSize tamanho) {
+    const double área = double(tamanho.width()) * tamanho.height();
+    if (área <= double(pixelsPorImagem))
+        return tamanho;
+    // Rounded down, so that the smaller size never rounds back over the bound.
+    const double f = std::sqrt(double(pixelsPorImagem) / área);
+    return QSize(inteiroLimitado(tamanho.width() * f, 1, tamanho.width()),
+                 inteiroLimitado(tamanho.height() * f, 1, tamanho.height()));
+}
 
-QImage desenhaImagem(const Imagem& imagem) {
+struct Figura {
+    QImage imagem; // null: a framed box
+    QSize tamanho;
+};
+
+// The picture at the size it is shown at, if its pixels fit in `livres`. A metafile is drawn at
+// that size (its drawing budget then bounds the real work); one that does not fit is not drawn.
+Figura figura(const Imagem& imagem, qint64 livres) {
     Tamanho t = tamanhoEmPixels(imagem);
-    QSize tamanho(t.largura, t.altura);
+    QSize tamanho = limitado(QSize(t.largura, t.altura));
+    const auto cabe = [&](QSize s) { return qint64(s.width()) * s.height() <= livres; };
     const QByteArrayView bytes(imagem.dados.data(), qsizetype(imagem.dados.size()));
     QImage img;
-    switch (imagem.tipo) {
+    // A picture of a known size that does not fit is not decoded at all.
+    const bool decodifica = tamanho.isEmpty() ? livres > 0 : cabe(tamanho);
+    switch (decodifica ? imagem.tipo : TipoImagem::Desconhecido) {
     case TipoImagem::Png:
         img = DecodificarImagem(bytes, "png");
         break;
@@ -181,21 +201,30 @@ QImage desenhaImagem(const Imagem& imagem) {
         break;
     }
     if (tamanho.isEmpty())
-        tamanho = img.isNull() ? QSize(32, 32) : img.size();
-    // Sizes from damaged documents stay within reason (about 16 megabytes of pixels).
-    constexpr double áreaMáxima = 4096.0 * 1024;
-    double área = double(tamanho.width()) * tamanho.height();
-    if (área > áreaMáxima) {
-        // Rounded down, so that the smaller size never rounds back over the bound.
-        const double f = std::sqrt(áreaMáxima / área);
-        tamanho = QSize(inteiroLimitado(tamanho.width() * f, 1, tamanho.width()),
-                        inteiroLimitado(tamanho.height() * f, 1, tamanho.height()));
-    }
-    if (img.isNull())
-        return caixaVazia(tamanho);
+        tamanho = img.isNull() ? QSize(32, 32) : limitado(img.size());
+    if (img.isNull() || !cabe(tamanho))
+        return {QImage(), tamanho};
     if (img.size() != tamanho)
         img = img.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return img;
+    return {img, tamanho};
+}
+
+} // namespace
+
+QImage desenhaImagem(const Imagem& imagem) {
+    Figura f = figura(imagem, pixelsPorImagem);
+    return f.imagem.isNull() ? caixaVazia(f.tamanho) : f.imagem;
+}
+
+QImage imagemMostrada(const QTextDocument& documento, const QTextFormat& formato) {
+    if (formato.isImageFormat())
+        return documento
+            .resource(QTextDocument::ImageResource, QUrl(formato.toImageFormat().name()))
+            .value<QImage>();
+    if (formato.objectType() != objetoCaixa)
+        return {};
+    return caixaVazia(QSize(int(formato.doubleProperty(QTextFormat::ImageWidth)),
+                            int(formato.doubleProperty(QTextFormat::ImageHeight))));
 }
 
 SaídaDocumento::SaídaDocumento(QTextDocument* documento)
@@ -230,7 +259,18 @@ void SaídaDocumento::parágrafo(const FormatoParágrafo& formato, const Estilo&
 
 void SaídaDocumento::imagem(const Imagem& imagem, const Estilo& estilo) {
     abreBloco();
-    QImage img = desenhaImagem(imagem);
+    const Figura figura = vb::rtf::figura(imagem, pixelsLivres_);
+    if (figura.imagem.isNull()) {
+        QTextCharFormat f = formatoCaractere(estilo);
+        f.setObjectType(objetoCaixa);
+        f.setProperty(QTextFormat::ImageWidth, double(figura.tamanho.width()));
+        f.setProperty(QTextFormat::ImageHeight, double(figura.tamanho.height()));
+        cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
+        caixas_ = true;
+        return;
+    }
+    const QImage& img = figura.imagem;
+    pixelsLivres_ -= qint64(img.width()) * img.height();
     QString nome = QStringLiteral("rtf-imagem:%1").arg(++imagens_);
     documento_->addResource(QTextDocument::ImageResource, QUrl(nome), img);
     QTextImageFormat f;
@@ -284,6 +324,13 @@ void SaídaDocumento::termina() {
         fechaTabela();
     if (!terminou_)
         cursor_.endEditBlock();
+    // The layout that draws the boxes is made only now: made before, it would follow every
+    // insertion.
+    if (caixas_ && !terminou_) {
+        QAbstractTextDocumentLayout* layout = documento_->documentLayout();
+        if (!layout->handlerForObject(objetoCaixa))
+            layout->registerHandler(objetoCaixa, new Molduras(documento_));
+    }
     terminou_ = true;
 }
 

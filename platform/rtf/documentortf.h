@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringDecoder>
 #include <QTextCursor>
+#include <QTextFormat>
 
 #include <vector>
 
@@ -13,6 +14,16 @@ class QTextDocument;
 class QTextTable;
 
 namespace vb::rtf {
+
+// The pixels of one picture (16 megabytes), and those the pictures of one document share: four
+// pictures of the largest size, a hundred times what the pictures of a lesson text take. Past
+// them, further pictures are framed boxes.
+constexpr qint64 pixelsPorImagem = 4096 * 1024;
+constexpr qint64 pixelsPorDocumento = 4 * pixelsPorImagem;
+
+// A framed box in the document: one character of this object type, which the document's layout
+// draws at the picture's size (QTextFormat::ImageWidth and ImageHeight) and keeps no image of.
+constexpr int objetoCaixa = QTextFormat::UserObject + 1;
 
 class SaídaDocumento : public Saída {
   public:
@@ -52,12 +63,18 @@ class SaídaDocumento : public Saída {
     QTextCursor cursor_;
     bool terminou_ = false;
     bool blocoPendente_ = false; // the next text goes into a new paragraph
+    bool caixas_ = false;        // framed boxes were written
     int imagens_ = 0;
+    qint64 pixelsLivres_ = pixelsPorDocumento; // of the document's pictures
 };
 
 // The picture as an image of the size it is shown at; a framed box of that size when it cannot be
 // drawn (an unknown kind, bad data, a damaged metafile or one past a limit).
 QImage desenhaImagem(const Imagem& imagem);
+
+// The picture that a character of the document shows: its image, or its framed box drawn at its
+// size; null for any other character.
+QImage imagemMostrada(const QTextDocument& documento, const QTextFormat& formato);
 
 // Reads RTF into the document, which it empties first.
 void carregaDocumento(QTextDocument* documento, std::string_view rtf);

@@ -127,13 +127,25 @@ double Contexto::escalaY() const {
 
 // What a drawing call and a letter cost beyond their pixels, in pixels filled in the same time.
 constexpr double custoDeChamada = 200, custoDeLetra = 1000;
+// A pixel along a line (of a pen one pixel wide) or an edge of a filled shape, likewise: a thin
+// line is drawn a pixel at a time, at about eight times a plain fill's cost.
+constexpr double custoDeLinha = 8;
+
+// How many times a fill's area is charged: patterns take many times a plain colour, and a hatch
+// on an opaque background is a second fill.
+double Contexto::demãos(const QBrush& b) const {
+    const bool hachurado = b.style() >= Qt::HorPattern && b.style() <= Qt::DiagCrossPattern;
+    if (hachurado)
+        return e.fundoOpaco ? 17 : 16;
+    return b.style() == Qt::TexturePattern ? 6 : 1;
+}
 
 // The largest pixel size, and width of a stretched letter, handed to the font engine.
 constexpr int tamanhoModerado = 256;
 
 // Every drawing is charged its area on the picture (and any extra work) against the picture's
 // budget, and its coordinates are bounded: past either, the picture is given up.
-bool Contexto::gasta(const QRectF& r, double extra) {
+bool Contexto::gasta(const QRectF& r, double extra, double vezes) {
     if (falhou)
         return false;
     const double limite = coordenadaMáxima;
@@ -142,20 +154,35 @@ bool Contexto::gasta(const QRectF& r, double extra) {
         return false;
     }
     const QRectF visível = r.intersected(QRectF(imagem_.rect()).adjusted(-1, -1, 1, 1));
-    orçamento_ -= visível.width() * visível.height() + extra + 1;
+    orçamento_ -= vezes * visível.width() * visível.height() + extra + 1;
     if (orçamento_ < 0)
         falhou = true;
     return !falhou;
 }
 
-// The mapping is sound: no zero extents and nothing infinite.
-bool Contexto::dentro(const QRectF& r) {
+// The mapping is sound: no zero extents and nothing infinite. The area seen is charged that many
+// times.
+bool Contexto::dentro(const QRectF& r, double vezes) {
     const QTransform t = transformação();
     if (!finito(t) || t.determinant() == 0) {
         falhou = true;
         return false;
     }
-    return gasta(r);
+    return gasta(r, 0, vezes);
+}
+
+// The length of a path's segments in pixels, each counted at least one pixel and, unless
+// inteiro, at most the picture's width and height (no longer part of a segment can be seen).
+// Curves count their control polygon, which is longer than the curve.
+double Contexto::comprimento(const QPainterPath& c, bool inteiro) const {
+    const double teto = inteiro ? 8 * coordenadaMáxima : imagem_.width() + imagem_.height();
+    double soma = 0;
+    for (int i = 1; i < c.elementCount(); ++i) {
+        const QPainterPath::Element a = c.elementAt(i - 1), b = c.elementAt(i);
+        if (!b.isMoveTo())
+            soma += std::clamp(std::hypot(b.x - a.x, b.y - a.y), 1.0, teto);
+    }
+    return soma;
 }
 
 QPen Contexto::canetaReal() {
@@ -250,9 +277,14 @@ void Contexto::desenha(const QPainterPath& lógico, bool preenche, bool contorna
         return;
     const double meia = caneta.style() == Qt::NoPen ? 0 : caneta.widthF() / 2 + 1;
     const QRectF caixa = caminho.boundingRect().adjusted(-meia, -meia, meia, meia);
-    // Dashes cost their count along the whole outline, seen or not.
-    const double traços = caneta.style() > Qt::SolidLine ? (caixa.width() + caixa.height()) : 0;
-    if (!dentro(caixa) || !gasta({}, custoDeChamada + traços + 50.0 * caminho.elementCount()))
+    if (!dentro(caixa, pincel.style() == Qt::NoBrush ? 0 : demãos(pincel)))
+        return;
+    // Lines and edges cost their length, not their count of points: drawn at half the size, a
+    // figure costs half as much. Dashes are laid along the whole outline, seen or not.
+    const double espessura = caneta.style() == Qt::NoPen ? 1 : std::max(1.0, caneta.widthF());
+    const bool tracejada = caneta.style() > Qt::SolidLine;
+    const double linhas = (tracejada ? 2 : 1) * comprimento(caminho, tracejada);
+    if (!gasta({}, custoDeChamada + custoDeLinha * espessura * linhas))
         return;
     caminho.setFillRule(e.enrolamento ? Qt::WindingFill : Qt::OddEvenFill);
     pinta(caminho, pincel, caneta);

@@ -157,8 +157,10 @@ class Contexto {
     QString decodifica(std::span<const std::uint8_t> bytes) const;
 
   private:
-    bool gasta(const QRectF& pixels, double extra = 0);
-    bool dentro(const QRectF& pixels);
+    bool gasta(const QRectF& pixels, double extra = 0, double vezes = 1);
+    bool dentro(const QRectF& pixels, double vezes = 1);
+    double comprimento(const QPainterPath& pixels, bool inteiro) const;
+    double demãos(const QBrush& b) const;
     void preparaRop(QPainter& p, QColor& c) const;
     QPen canetaReal();
     void pinta(const QPainterPath& pixels, const QBrush& b, const QPen& caneta);

@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     QTextDocument documento;
     vb::rtf::carregaDocumento(&documento,
                               std::string_view(reinterpret_cast<const char*>(dados), tamanho));
-    // Each picture is in the document as an image of the size it is shown at, within the sink's
-    // bound of about 16 megabytes of pixels.
+    // Each picture is in the document as an image of the size it is shown at (or as a framed box),
+    // within the sink's bound of about 16 megabytes of pixels, and all within the document's.
+    qint64 pixels = 0;
     for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
         for (auto f = b.begin(); !f.atEnd(); ++f) {
             const QTextCharFormat formato = f.fragment().charFormat();
@@ -48,8 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
             if (i.isNull() || qint64(i.width()) * i.height() > 4096 * 1024 ||
                 i.width() != int(imagem.width()) || i.height() != int(imagem.height()))
                 std::abort();
+            pixels += qint64(i.width()) * i.height();
         }
     }
+    if (pixels > vb::rtf::pixelsPorDocumento)
+        std::abort();
     // The first screen of the document, laid out and painted with its pictures.
     QImage tela(320, 240, QImage::Format_RGB32);
     tela.fill(Qt::white);

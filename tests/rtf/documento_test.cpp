@@ -3,6 +3,7 @@
 #include "auxiliar.h"
 #include "documentortf.h"
 
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -23,11 +24,8 @@ class Documento : public ::testing::Test {
         std::vector<QImage> v;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
             for (auto it = b.begin(); !it.atEnd(); ++it)
-                if (it.fragment().charFormat().isImageFormat()) {
-                    QString nome = it.fragment().charFormat().toImageFormat().name();
-                    v.push_back(
-                        doc.resource(QTextDocument::ImageResource, QUrl(nome)).value<QImage>());
-                }
+                if (QImage i = imagemMostrada(doc, it.fragment().charFormat()); !i.isNull())
+                    v.insert(v.end(), std::size_t(it.fragment().length()), i); // boxes run on
         return v;
     }
 
@@ -303,6 +301,30 @@ TEST_F(Documento, CaixaEmolduradaQuandoNãoDáParaDesenhar) {
     EXPECT_EQ(v[0].pixelColor(20, 10).alpha(), 0);
     EXPECT_EQ(v[1].size(), QSize(10, 10));
     EXPECT_EQ(v[2].size(), QSize(4, 4));
+}
+
+TEST_F(Documento, ImagensDoDocumentoLimitadasNoTodo) {
+    // 2048 x 2048 pixels each: damaged ones are boxes, sound ones drawn while the pixels last.
+    const std::string png = "\\pngblip\\picwgoal30720\\pichgoal30720 89504e47",
+                      wmf = "\\wmetafile8\\picwgoal30720\\pichgoal30720 " +
+                            teste::hex(teste::metarquivoDeTeste());
+    for (auto [figura, desenhadas] : {std::pair{wmf, 4}, {png, 0}}) {
+        std::string rtf = "{\\rtf1 ";
+        for (int i = 0; i < 20; ++i)
+            rtf += "{\\pict" + figura + "}";
+        carrega(rtf + "}");
+        ASSERT_EQ(imagens().size(), 20u);
+        EXPECT_EQ(imagens()[19].pixelColor(2047, 2047), QColor(Qt::gray));
+        qint64 pixels = 0;
+        for (const QTextFormat& f : doc.allFormats())
+            pixels += f.isImageFormat() ? imagemMostrada(doc, f).sizeInBytes() / 4 : 0;
+        EXPECT_EQ(pixels, desenhadas * 2048 * 2048);
+    }
+    QImage tela(16, 16, QImage::Format_RGB32); // the layout draws the first box
+    tela.fill(Qt::white);
+    QPainter p(&tela);
+    doc.drawContents(&p, QRectF(tela.rect()));
+    EXPECT_EQ(tela.pixelColor(int(doc.documentMargin()), 8), QColor(Qt::gray));
 }
 
 } // namespace

@@ -114,11 +114,8 @@ class ImagensRuins : public ::testing::Test {
         std::vector<QImage> v;
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
             for (auto it = b.begin(); !it.atEnd(); ++it)
-                if (it.fragment().charFormat().isImageFormat()) {
-                    const QString nome = it.fragment().charFormat().toImageFormat().name();
-                    v.push_back(
-                        doc.resource(QTextDocument::ImageResource, QUrl(nome)).value<QImage>());
-                }
+                if (QImage i = imagemMostrada(doc, it.fragment().charFormat()); !i.isNull())
+                    v.insert(v.end(), std::size_t(it.fragment().length()), i); // boxes run on
         texto = doc.toPlainText();
         return v;
     }

@@ -1,6 +1,7 @@
 // The metafile player: each family of records checked by the pixels it draws, and damaged
 // metafiles given up (a null image, shown by the document as a framed box) in a moment.
 
+#include "documentortf.h"
 #include "metarquivo.h"
 #include "metarquivo_contexto.h"
 #include "metarquivos.h"
@@ -265,23 +266,47 @@ TEST(Metarquivo, BytesDoTextoNoConjuntoDaFonte) {
 }
 
 TEST(Metarquivo, TextoEsticadoEmQualquerTamanho) {
-    // A 10-pixel font 200 pixels wide, stretched more as the picture grows; and, in a window 32767
-    // times narrower, stretches (a double) far past an int's range: every conversion defined.
-    for (auto [altura, largura, estreita] :
-         {std::tuple{-100, 2000, false}, {-10, 32767, true}, {10, -32768, true}}) {
-        Wmf w = Janela();
+    // The ink of "Abc" follows the width and height asked for, from the font engine or past 256
+    // pixels an outline (only it draws letters taller); stretches past an int's range stay defined.
+    const auto tinta = [](int altura, int largura, unsigned janela = 1) {
         auto fonte = teste::fonteWmf(altura, "Arial");
         fonte[1] = unsigned(largura) & 0xFFFF;
-        w.r(0x0410, {1, 1, estreita ? 32767u : 1u, 1});
-        const Bytes b = w.r(0x02FB, fonte).r(0x012D, {0}).textOut(0, 400, "Abc").bytes();
-        for (int e : {80, 100, 150, 180, 200, 250, 300}) {
-            const QImage img =
-                desenharMetarquivo(b.data(), b.size(), TipoMetarquivo::Wmf, 8, 2 * e, e, 0, 0);
-            QImage branca(img.size(), QImage::Format_RGB32);
-            branca.fill(Qt::white);
-            EXPECT_TRUE(estreita || (!img.isNull() && img != branca)) << e; // with its letters
-        }
-    }
+        Wmf w; // one unit a pixel
+        w.r(0x020C, {1000, 2000}).r(0x0410, {1, 1, janela, 1}).r(0x02FB, fonte).r(0x012D, {0});
+        const Bytes b = w.textOut(10, 10, "Abc").bytes();
+        const QImage img =
+            desenharMetarquivo(b.data(), b.size(), TipoMetarquivo::Wmf, 8, 2000, 1000, 0, 0);
+        QRect r;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                r |= img.pixel(x, y) == qRgb(255, 255, 255) ? QRect() : QRect(x, y, 1, 1);
+        return r.size();
+    };
+    const double largo = tinta(-40, 20).width() / 20.0, alto = tinta(-100, 0).height() / 100.0;
+    for (int largura : {60, 100, 140, 200}) // the outline from about 130
+        EXPECT_NEAR(tinta(-40, largura).width() / double(largura), largo, largo / 10);
+    EXPECT_NEAR(tinta(-600, 0).height() / 600.0, alto, alto / 10);
+    tinta(-10, 32767, 32767), tinta(10, -32768, 32767);
+}
+
+TEST(Metarquivo, TrabalhoNoTamanhoMostrado) {
+    // Pictures asking 8192 x 8192 pixels are drawn at the 2048 x 2048 they are shown at: a line
+    // one pixel wide stays black, and 300 hatched fills are held by the budget of that size.
+    Imagem linha{TipoImagem::Wmf, 8, 0, 0, 122880, 122880, 100, 100, {}}, hachuras = linha;
+    Wmf w, l = Wmf().r(0x020C, {8192, 8192}).r(0x0325, {2, 0, 4096, 8192, 4096});
+    w.r(0x020C, {8192, 8192}).r(0x02FC, {2, 0xFF, 0, 3}).r(0x012D, {0});
+    for (int i = 0; i < 300; ++i)
+        w.r(0x041B, {8192, 8192, 0, 0});
+    linha.dados = l.bytes(), hachuras.dados = w.bytes();
+    const std::clock_t antes = std::clock();
+    EXPECT_EQ(desenhaImagem(hachuras).size(), QSize(2048, 2048));
+    EXPECT_LT(double(std::clock() - antes) / CLOCKS_PER_SEC, 1.0);
+    const QImage img = desenhaImagem(linha);
+    EXPECT_EQ(qRed(img.pixel(1000, 1024)) * qRed(img.pixel(1000, 1023)), 0);
+    Wmf linhas = Janela(); // lines cost their length: two thousand across it are drawn
+    for (int i = 0; i < 2000; ++i)
+        linhas.r(0x0325, {2, 0, 0, 2000, 1000});
+    EXPECT_FALSE(Desenha(linhas.bytes()).isNull());
 }
 
 TEST(Metarquivo, DanificadosDãoImagemNula) {
