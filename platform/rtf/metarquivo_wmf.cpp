@@ -153,54 +153,87 @@ void texto(Contexto& c, Registro& r, bool estendido) {
         c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
 }
 
-// The block transfers with a bitmap in the record: the source rectangle, the destination and
-// where the bitmap starts; the form without a bitmap only paints with the brush.
+// The parameter words of a block transfer (after the record's size and function), named as in
+// the record layout; nenhum: a field the record does not have. A transfer without a bitmap holds
+// a reserved word after its raster operation.
+constexpr std::size_t nenhum = std::size_t(-1);
+struct Parâmetros {
+    std::size_t rasterOperation, ySrc, xSrc, srcHeight, srcWidth, yDest, xDest, destHeight,
+        destWidth, bitmap, colorUsage = nenhum, scanCount = nenhum, startScan = nenhum;
+};
+// DIBBITBLT and BITBLT copy without stretching: one height and width for both rectangles.
+constexpr Parâmetros dibBitBlt{.rasterOperation = 0,
+                               .ySrc = 2,
+                               .xSrc = 3,
+                               .srcHeight = 4,
+                               .srcWidth = 5,
+                               .yDest = 6,
+                               .xDest = 7,
+                               .destHeight = 4,
+                               .destWidth = 5,
+                               .bitmap = 8};
+constexpr Parâmetros dibStretchBlt{.rasterOperation = 0,
+                                   .ySrc = 4,
+                                   .xSrc = 5,
+                                   .srcHeight = 2,
+                                   .srcWidth = 3,
+                                   .yDest = 8,
+                                   .xDest = 9,
+                                   .destHeight = 6,
+                                   .destWidth = 7,
+                                   .bitmap = 10};
+constexpr Parâmetros stretchDib{.rasterOperation = 0,
+                                .ySrc = 5,
+                                .xSrc = 6,
+                                .srcHeight = 3,
+                                .srcWidth = 4,
+                                .yDest = 9,
+                                .xDest = 10,
+                                .destHeight = 7,
+                                .destWidth = 8,
+                                .bitmap = 11,
+                                .colorUsage = 2};
+// SETDIBTODEV: a plain copy of the lines given, without stretching.
+constexpr Parâmetros setDibToDev{.rasterOperation = nenhum,
+                                 .ySrc = 3,
+                                 .xSrc = 4,
+                                 .srcHeight = 5,
+                                 .srcWidth = 6,
+                                 .yDest = 7,
+                                 .xDest = 8,
+                                 .destHeight = 5,
+                                 .destWidth = 6,
+                                 .bitmap = 9,
+                                 .colorUsage = 0,
+                                 .scanCount = 1,
+                                 .startScan = 2};
+constexpr Parâmetros bitBlt = dibBitBlt, stretchBlt = dibStretchBlt;
+
+Parâmetros parâmetros(unsigned função, bool semBitmap) {
+    Parâmetros k = função == 0x0940   ? dibBitBlt
+                   : função == 0x0B41 ? dibStretchBlt
+                   : função == 0x0F43 ? stretchDib
+                   : função == 0x0922 ? bitBlt
+                   : função == 0x0B23 ? stretchBlt
+                                      : setDibToDev;
+    if (semBitmap)
+        for (std::size_t* i : {&k.ySrc, &k.xSrc, &k.srcHeight, &k.srcWidth, &k.yDest, &k.xDest,
+                               &k.destHeight, &k.destWidth})
+            ++*i;
+    return k;
+}
+
+// The block transfers with a bitmap in the record (a device-independent one, or the old
+// device-dependent one of BITBLT and STRETCHBLT); DIBBITBLT and DIBSTRETCHBLT without one only
+// paint with the brush.
 void transferência(Contexto& c, Registro& r, unsigned função) {
-    const std::uint32_t rop = r.u32(0);
-    QRectF fonte, destino;
-    std::size_t k = 0;
-    bool semBitmap = false;
-    bool paletaLógica = false;
-    switch (função) {
-    case 0x0940: // DIBBITBLT
-        semBitmap = r.palavras == 9;
-        k = semBitmap ? 5 : 4;
-        fonte = QRectF(r.s(3), r.s(2), r.s(k + 1), r.s(k));
-        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
-        k += 4;
-        break;
-    case 0x0B41: // DIBSTRETCHBLT
-        semBitmap = r.palavras == 11;
-        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
-        k = semBitmap ? 7 : 6;
-        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
-        k += 4;
-        break;
-    case 0x0F43: // STRETCHDIB
-        paletaLógica = r.u(2) == 1;
-        fonte = QRectF(r.s(6), r.s(5), r.s(4), r.s(3));
-        destino = QRectF(r.s(10), r.s(9), r.s(8), r.s(7));
-        k = 11;
-        break;
-    case 0x0922: // BITBLT with a device-dependent bitmap
-        fonte = QRectF(r.s(3), r.s(2), r.s(5), r.s(4));
-        destino = QRectF(r.s(7), r.s(6), r.s(5), r.s(4));
-        k = 8;
-        break;
-    case 0x0B23: // STRETCHBLT with a device-dependent bitmap
-        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
-        destino = QRectF(r.s(9), r.s(8), r.s(7), r.s(6));
-        k = 10;
-        break;
-    default: { // SETDIBTODEV: the pixels given are the source's lines from the first scan on
-        paletaLógica = r.u(0) == 1;
-        const double largura = r.s(6), altura = r.s(5);
-        fonte = QRectF(r.s(4), r.s(3), largura, altura);
-        destino = QRectF(r.s(8), r.s(7), largura, altura);
-        k = 9;
-        break;
-    }
-    }
+    const bool semBitmap =
+        (função == 0x0940 && r.palavras == 9) || (função == 0x0B41 && r.palavras == 11);
+    const Parâmetros k = parâmetros(função, semBitmap);
+    const std::uint32_t rop = k.rasterOperation == nenhum ? 0xCC0020 : r.u32(k.rasterOperation);
+    QRectF fonte(r.s(k.xSrc), r.s(k.ySrc), r.s(k.srcWidth), r.s(k.srcHeight));
+    const QRectF destino(r.s(k.xDest), r.s(k.yDest), r.s(k.destWidth), r.s(k.destHeight));
+    const bool paletaLógica = k.colorUsage != nenhum && r.u(k.colorUsage) == 1;
     if (r.ruim)
         return;
     if (semBitmap) {
@@ -211,8 +244,8 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
             c.padrão(destino, rop);
         return;
     }
-    const std::size_t n = 2 * (r.palavras - k);
-    const std::uint8_t* dados = r.bytes(k, n);
+    const std::size_t n = 2 * (r.palavras - k.bitmap);
+    const std::uint8_t* dados = r.bytes(k.bitmap, n);
     const QImage b = função == 0x0922 || função == 0x0B23
                          ? decodificaBitmap16(dados, n)
                          : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta);
