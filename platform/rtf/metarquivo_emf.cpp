@@ -50,12 +50,13 @@ struct Registro {
     // A bitmap given by the offsets and sizes of its header and of its pixels, from the record's
     // start; the fields lie in this order in every record that holds one.
     QImage bitmap(std::size_t offBmi, bool paletaLógica, const std::vector<QRgb>& paleta,
-                  bool alfa = false) {
+                  bool alfa = false, int linhas = 0, int* altura = nullptr) {
         const std::size_t oBmi = u(offBmi), nBmi = u(offBmi + 4), oBits = u(offBmi + 8),
                           nBits = u(offBmi + 12);
         if (ruim || !cabe(oBmi, nBmi) || !cabe(oBits, nBits))
             return {};
-        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta, alfa);
+        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta, alfa, linhas,
+                             altura);
     }
 };
 
@@ -187,7 +188,10 @@ void transferência(Contexto& c, Registro& r, unsigned tipo) {
     std::uint32_t rop = k.dwRop == nenhum ? 0xCC0020 : r.u(k.dwRop);
     const bool paletaLógica = r.u(k.iUsageSrc) == 1;
     QRectF fonte(r.ponto(k.xSrc), QSizeF(r.s(k.cxSrc), r.s(k.cySrc)));
-    if (r.ruim)
+    // SETDIBITSTODEVICE's bitmap is the lines it gives, from the scan início on.
+    const int linhas = k.cScans == nenhum ? 0 : int(r.u(k.cScans)),
+              início = k.iStartScan == nenhum ? 0 : int(r.u(k.iStartScan));
+    if (r.ruim || (k.cScans != nenhum && linhas <= 0))
         return;
     if ((tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) && r.u(k.cbBmiSrc) == 0) {
         c.padrão(destino, rop); // no bitmap: the brush alone
@@ -196,12 +200,13 @@ void transferência(Contexto& c, Registro& r, unsigned tipo) {
     // AlphaBlend: the source's own alpha (premultiplied) when the blend function says so, and
     // a constant alpha over the whole of it.
     const bool alfa = tipo == U_EMR_ALPHABLEND && ((rop >> 24) & 0xFF) == U_AC_SRC_ALPHA;
-    QImage b = r.bitmap(k.offBmiSrc, paletaLógica, c.e.paleta, alfa);
+    int altura = 0;
+    QImage b = r.bitmap(k.offBmiSrc, paletaLógica, c.e.paleta, alfa, linhas, &altura);
     if (b.isNull())
         return;
-    // The DIB records count their source's y from the bitmap's bottom line.
+    // The DIB records count their source's y up from the bitmap's bottom line.
     if (tipo == U_EMR_STRETCHDIBITS || tipo == U_EMR_SETDIBITSTODEVICE)
-        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
+        fonte.moveTop(início + altura - fonte.top() - fonte.height());
     if (tipo == U_EMR_ALPHABLEND) {
         c.bitmap(b, fonte, destino, 0xCC0020, ((rop >> 16) & 0xFF) / 255.0);
         return;

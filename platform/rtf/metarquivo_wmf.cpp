@@ -233,8 +233,13 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
     const std::uint32_t rop = k.rasterOperation == nenhum ? 0xCC0020 : r.u32(k.rasterOperation);
     QRectF fonte(r.s(k.xSrc), r.s(k.ySrc), r.s(k.srcWidth), r.s(k.srcHeight));
     const QRectF destino(r.s(k.xDest), r.s(k.yDest), r.s(k.destWidth), r.s(k.destHeight));
-    const bool paletaLógica = k.colorUsage != nenhum && r.u(k.colorUsage) == 1;
-    if (r.ruim)
+    // STRETCHDIB and SETDIBTODEV, the DIB records, say how their colours are given.
+    const bool registroDib = k.colorUsage != nenhum;
+    const bool paletaLógica = registroDib && r.u(k.colorUsage) == 1;
+    // SETDIBTODEV's bitmap is the lines it gives, from the scan início on.
+    const int linhas = k.scanCount == nenhum ? 0 : r.u(k.scanCount),
+              início = k.startScan == nenhum ? 0 : r.u(k.startScan);
+    if (r.ruim || (k.scanCount != nenhum && linhas == 0))
         return;
     if (semBitmap) {
         // Without a bitmap only the operations that take none are drawn; one that needs a
@@ -246,15 +251,15 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
     }
     const std::size_t n = 2 * (r.palavras - k.bitmap);
     const std::uint8_t* dados = r.bytes(k.bitmap, n);
-    const QImage b = função == 0x0922 || função == 0x0B23
-                         ? decodificaBitmap16(dados, n)
-                         : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta);
+    int altura = 0;
+    const QImage b =
+        função == 0x0922 || função == 0x0B23
+            ? decodificaBitmap16(dados, n)
+            : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta, false, linhas, &altura);
     if (b.isNull()) // damaged: passed over
         return;
-    if (função == 0x0D33) {
-        // Its source's y counts from the bitmap's bottom line.
-        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
-    }
+    if (registroDib) // they count their source's y up from the bitmap's bottom line
+        fonte.moveTop(início + altura - fonte.top() - fonte.height());
     c.bitmap(b, fonte, destino, rop);
 }
 

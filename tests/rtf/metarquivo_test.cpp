@@ -421,3 +421,85 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
 }
 
 } // namespace
+
+TEST(Metarquivo, BitmapCurtoNoLugarDasSuasLinhas) {
+    // 2 x 4 pixels, lines red, green, blue and black from the top; "curto": the bits hold only
+    // the first two lines in the bitmap's order (the bottom ones of a bottom-up bitmap).
+    const QColor R(Qt::red), G(Qt::green), B(Qt::blue), K(Qt::black), W(Qt::white);
+    auto bitmap = [](bool deCima, bool curto, bool linhas4 = true) {
+        Bytes d = teste::dib(2, 4, 24, {}, {0xFF0000, 0xFF0000, 0xFF00, 0xFF00, 0xFF, 0xFF, 0, 0},
+                             deCima);
+        d.resize(curto ? 40 + 16 : d.size());
+        if (!linhas4) // the top two lines given as a band: scans 2 and 3 of a bottom-up bitmap
+            d.erase(d.begin() + 40, d.begin() + 56);
+        return d;
+    };
+    // WMF: window 2 x 4 onto the 200 x 100 picture; EMF: the same by its mapping.
+    auto wmf = [](unsigned função, std::vector<unsigned> p, const Bytes& b) {
+        return Wmf().r(0x020B, {0, 0}).r(0x020C, {4, 2}).rb(função, p, b).bytes();
+    };
+    auto emfDib = [](bool stretch, const Bytes& b, std::uint32_t início = 0,
+                     std::uint32_t linhas = 4) {
+        const std::uint32_t bmi = stretch ? 80 : 76; // right after the fields
+        std::vector<std::uint32_t> p = {
+            0, 0, 0, 0, 0, 0, 0, 0, 2, 4, bmi, 40, bmi + 40, std::uint32_t(b.size() - 40), 0};
+        if (stretch)
+            p.insert(p.end(), {0xCC0020, 2, 4});
+        else
+            p.insert(p.end(), {início, linhas});
+        return Emf()
+            .r(17, {8})
+            .r(9, {2, 4})
+            .r(11, {200, 100})
+            .r(stretch ? 81 : 80, p, b)
+            .bytes(200, 100);
+    };
+    const struct {
+        const char* nome;
+        Bytes metarquivo;
+        std::vector<QColor> linhas; // at y = 12, 37, 62, 87
+        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+    } casos[] = {
+        {"EMF STRETCHDIBITS, top-down",
+         emfDib(true, bitmap(true, true)),
+         {R, G, W, W},
+         TipoMetarquivo::Emf},
+        {"EMF STRETCHDIBITS, bottom-up",
+         emfDib(true, bitmap(false, true)),
+         {W, W, B, K},
+         TipoMetarquivo::Emf},
+        {"EMF SETDIBITSTODEVICE, top-down",
+         emfDib(false, bitmap(true, true)),
+         {R, G, W, W},
+         TipoMetarquivo::Emf},
+        {"EMF SETDIBITSTODEVICE, band of scans 2 and 3",
+         emfDib(false, bitmap(false, false, false), 2, 2),
+         {R, G, W, W},
+         TipoMetarquivo::Emf},
+        {"STRETCHDIB, top-down",
+         wmf(0x0F43, {0x20, 0xCC, 0, 4, 2, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
+         {R, G, W, W}},
+        {"STRETCHDIB, bottom lines of a whole bitmap",
+         wmf(0x0F43, {0x20, 0xCC, 0, 2, 2, 0, 0, 4, 2, 0, 0}, bitmap(false, false)),
+         {B, B, K, K}},
+        {"SETDIBTODEV, top-down",
+         wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
+         {R, G, W, W}},
+        {"SETDIBTODEV, bottom-up",
+         wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, bitmap(false, true)),
+         {W, W, B, K}},
+        {"SETDIBTODEV, band of scans 2 and 3",
+         wmf(0x0D33, {0, 2, 2, 0, 0, 4, 2, 0, 0}, bitmap(false, false, false)),
+         {R, G, W, W}},
+        {"DIBSTRETCHBLT, top-down",
+         wmf(0x0B41, {0x20, 0xCC, 4, 2, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
+         {R, G, W, W}},
+    };
+    for (const auto& c : casos) {
+        const QImage img = Desenha(c.metarquivo, c.tipo);
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(img.pixelColor(100, 12 + 25 * i), c.linhas[std::size_t(i)])
+                << c.nome << " line " << i;
+    }
+}

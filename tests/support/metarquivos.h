@@ -131,12 +131,13 @@ struct Emf {
     }
 };
 
-// A bottom-up device-independent bitmap of bits 1, 4, 8 or 24 with "0 colours used" (2^bits
-// implied), its pixels given as palette indices (or 0xRRGGBB for 24 bits).
+// A bottom-up (or top-down) device-independent bitmap of bits 1, 4, 8 or 24 with "0 colours
+// used" (2^bits implied), its pixels given top row first as palette indices (or 0xRRGGBB for 24
+// bits).
 inline Bytes dib(int largura, int altura, int bits, const std::vector<std::uint32_t>& paleta,
-                 const std::vector<std::uint32_t>& pixels) {
+                 const std::vector<std::uint32_t>& pixels, bool deCima = false) {
     Bytes d;
-    for (std::uint32_t x : {40u, std::uint32_t(largura), std::uint32_t(altura)})
+    for (std::uint32_t x : {40u, std::uint32_t(largura), std::uint32_t(deCima ? -altura : altura)})
         põe32(d, x);
     põe16(d, 1);
     põe16(d, unsigned(bits));
@@ -146,7 +147,8 @@ inline Bytes dib(int largura, int altura, int bits, const std::vector<std::uint3
         for (std::size_t i = 0; i < (std::size_t(1) << bits); ++i)
             põe32(d, i < paleta.size() ? paleta[i] : 0);
     const std::size_t linha = (std::size_t(largura) * std::size_t(bits) + 31) / 32 * 4;
-    for (int y = altura - 1; y >= 0; --y) {
+    for (int i = 0; i < altura; ++i) {
+        const int y = deCima ? i : altura - 1 - i;
         Bytes l(linha, 0);
         for (int x = 0; x < largura; ++x) {
             const std::uint32_t v = pixels[std::size_t(y * largura + x)];
