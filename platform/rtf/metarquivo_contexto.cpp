@@ -678,17 +678,20 @@ void Contexto::criaObjeto(Objeto o) {
 }
 
 void Contexto::põeObjeto(std::size_t i, Objeto o) {
-    if (i >= objetos.size())
-        falhou = true;
-    else
-        objetos[i] = std::move(o);
-}
-
-void Contexto::selecionaObjeto(std::size_t i) {
-    if (i >= objetos.size()) {
+    // Past the count the header gives: the table grows, within the limit.
+    if (i >= objetosMáximos) {
         falhou = true;
         return;
     }
+    if (i >= objetos.size())
+        objetos.resize(i + 1);
+    objetos[i] = std::move(o);
+}
+
+// An object that does not exist fails the call, and the picture goes on.
+void Contexto::selecionaObjeto(std::size_t i) {
+    if (i >= objetos.size())
+        return;
     const Objeto& o = objetos[i];
     switch (o.tipo) {
     case Objeto::Tipo::Caneta:
@@ -709,9 +712,7 @@ void Contexto::selecionaObjeto(std::size_t i) {
 }
 
 void Contexto::apagaObjeto(std::size_t i) {
-    if (i >= objetos.size())
-        falhou = true;
-    else
+    if (i < objetos.size())
         objetos[i] = {};
 }
 

@@ -252,36 +252,6 @@ bool transfere(std::uint32_t tipo) {
            tipo == U_EMR_TRANSPARENTBLT;
 }
 
-// The records that draw and change nothing else.
-bool desenho(std::uint32_t tipo) {
-    if (transfere(tipo))
-        return true;
-    switch (tipo) {
-    case U_EMR_POLYBEZIER:
-    case U_EMR_POLYGON:
-    case U_EMR_POLYLINE:
-    case U_EMR_POLYPOLYLINE:
-    case U_EMR_POLYPOLYGON:
-    case U_EMR_POLYBEZIER16:
-    case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16:
-    case U_EMR_POLYPOLYLINE16:
-    case U_EMR_POLYPOLYGON16:
-    case U_EMR_SETPIXELV:
-    case U_EMR_ELLIPSE:
-    case U_EMR_RECTANGLE:
-    case U_EMR_ROUNDRECT:
-    case U_EMR_ARC:
-    case U_EMR_CHORD:
-    case U_EMR_PIE:
-    case U_EMR_EXTTEXTOUTA:
-    case U_EMR_EXTTEXTOUTW:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The record types toca reads.
 bool lido(std::uint32_t tipo) {
     return (tipo >= U_EMR_POLYBEZIER && tipo <= U_EMR_SETBKCOLOR &&
@@ -296,6 +266,7 @@ bool lido(std::uint32_t tipo) {
            (tipo >= U_EMR_CREATEMONOBRUSH && tipo <= U_EMR_EXTCREATEPEN);
 }
 
+// A damaged record is passed over: it draws nothing and sets nothing.
 bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência) {
     Estado& e = c.e;
     switch (tipo) {
@@ -348,14 +319,16 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
                 c.polilinha(p);
         break;
     }
-    case U_EMR_SETWINDOWEXTEX:
-        e.janelaExtensão = r.ponto(8);
+    case U_EMR_SETWINDOWEXTEX: // an extent of zero fails, and the extent stays
+        if (r.s(8) != 0 && r.s(12) != 0)
+            e.janelaExtensão = r.ponto(8);
         break;
     case U_EMR_SETWINDOWORGEX:
         e.janelaOrigem = r.ponto(8);
         break;
     case U_EMR_SETVIEWPORTEXTEX:
-        e.vistaExtensão = r.ponto(8);
+        if (r.s(8) != 0 && r.s(12) != 0)
+            e.vistaExtensão = r.ponto(8);
         break;
     case U_EMR_SETVIEWPORTORGEX:
         e.vistaOrigem = r.ponto(8);
@@ -364,9 +337,7 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     case U_EMR_SCALEWINDOWEXTEX: {
         QPointF& x = tipo == U_EMR_SCALEWINDOWEXTEX ? e.janelaExtensão : e.vistaExtensão;
         const double xn = r.s(8), xd = r.s(12), yn = r.s(16), yd = r.s(20);
-        if (xd == 0 || yd == 0)
-            c.falha();
-        else
+        if (xd != 0 && yd != 0 && xn != 0 && yn != 0)
             x = QPointF(x.x() * xn / xd, x.y() * yn / yd);
         break;
     }
@@ -477,9 +448,7 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
         o.pincel.padrão =
             r.bitmap(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
                      r.u(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, iUsage)) == 1, e.paleta);
-        if (o.pincel.padrão.isNull())
-            c.falha();
-        else
+        if (!o.pincel.padrão.isNull())
             c.põeObjeto(r.u(8), o);
         break;
     }
@@ -554,10 +523,6 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     default:
         break;
     }
-    // A drawing record damaged on its own draws nothing; a damaged state or object record
-    // leaves the rest unsure, and the picture is given up.
-    if (r.ruim && !desenho(tipo))
-        c.falha();
     return true;
 }
 
@@ -601,10 +566,14 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
     for (std::size_t pos = 0; !c.falhou;) {
         // The record's size within the data, then libuemf's check of its counts and offsets.
         const char* registro = reinterpret_cast<const char*>(p) + pos;
+        // A record cut short, or of a size that cannot be: the picture ends there, with the
+        // records before it drawn.
         if (pos + 8 > tamanho)
-            return false;
+            return true;
         const std::uint32_t tipo = lê32(p + pos), n = lê32(p + pos + 4);
-        if (n < 8 || n % 4 != 0 || n > tamanho - pos || !c.registro())
+        if (n < 8 || n % 4 != 0 || n > tamanho - pos)
+            return true;
+        if (!c.registro())
             return false;
         // Records the player draws nothing from are passed over unread (libuemf has no check
         // for some of them, and says so on the console).
@@ -612,12 +581,10 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
             pos += n;
             continue;
         }
-        // A drawing record that fails its own check is passed over. The block transfers
-        // skip libuemf's check, so that a bitmap shorter than its header still shows the
-        // lines it holds.
+        // A record that fails its own check is passed over, as Windows goes on after a call
+        // that fails. The block transfers skip libuemf's check, so that a bitmap shorter than
+        // its header still shows the lines it holds.
         if (!transfere(tipo) && !U_emf_record_safe(registro)) {
-            if (!desenho(tipo))
-                return false;
             pos += n;
             continue;
         }

@@ -294,9 +294,6 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
     };
     // clang-format off
     std::vector<Caso> casos = {
-        {"cut short", Bytes(bom.begin(), bom.end() - 10)},
-        {"no end record", Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes(16, false)},
-        {"record of size 0", Janela().r(0x041B, tudo, 0).bytes()},
         {"pen 0x4000 units wide",
          Janela().r(0x02FA, {0, 0x4000, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
         {"pen 0xFFFF units wide",
@@ -304,22 +301,12 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
         {"font 0x7FFF units high",
          Janela().r(0x02FB, teste::fonteWmf(0x7FFF, "Arial")).r(0x012D, {0})
              .textOut(0, 0, "abc").bytes()},
-        {"zero window", [] {
+        {"no size: a zero window and none from the document", [] {
              Wmf w;
              return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
          }()},
-        {"window made zero", Janela().r(0x020C, {0, 0}).r(0x041B, tudo).bytes()},
         {"huge scale", Janela().r(0x020C, {1, 1}).r(0x041B, {30000, 30000, 0, 0}).bytes()},
-        {"object index out of range", Janela().r(0x012D, {5000}).bytes()},
-        {"EMF cut short", Bytes(emfBom.begin(), emfBom.end() - 8), TipoMetarquivo::Emf},
-        {"EMF record of size 6",
-         [&] {
-             Bytes b = emfBom;
-             b[88 + 4] = 6;
-             return b;
-         }(),
-         TipoMetarquivo::Emf},
-        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100),
+        {"object past the limit", Emf().r(39, {5000, 0, 0xFF, 0}).bytes(200, 100),
          TipoMetarquivo::Emf},
         {"EMF no header", Bytes(emfBom.begin() + 88, emfBom.end()), TipoMetarquivo::Emf},
     };
@@ -501,5 +488,65 @@ TEST(Metarquivo, BitmapCurtoNoLugarDasSuasLinhas) {
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(img.pixelColor(100, 12 + 25 * i), c.linhas[std::size_t(i)])
                 << c.nome << " line " << i;
+    }
+}
+
+TEST(Metarquivo, ChamadaQueFalhaÉPuladaEORestoDesenhado) {
+    // Each damaged call comes before a red right half; the left half shows what the state is.
+    const Bytes cortado = Pintado([](Wmf& w) {
+                              w.r(0x041B, {1000, 2000, 0, 1000}).r(0x041B, {1000, 1000, 0, 0});
+                          }).bytes();
+    auto emf = [](const std::function<void(Emf&)>& dano) {
+        Emf e;
+        e.r(39, {1, 0, 0xFF, 0}).r(37, {1});
+        dano(e);
+        return e.r(37, {1}).r(43, {100, 0, 200, 100}).bytes(200, 100);
+    };
+    const struct {
+        const char* nome;
+        Bytes metarquivo;
+        QColor esquerda = Qt::white;
+        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+    } casos[] = {
+        {"selecting a missing object", Dano(0x012D, {5000})},
+        {"deleting a missing object", Dano(0x01F0, {5000})},
+        {"zero window extent", Dano(0x020C, {0, 0})},
+        {"window scaled by zero", Dano(0x0410, {0, 1, 0, 1})},
+        {"short CREATEPENINDIRECT keeps its place in the table",
+         Pintado([](Wmf& w) {
+             w.r(0x02FA, {0, 3}).r(0x02FC, {0, 0, 0xFF, 0}).r(0x012D, {3});
+             w.r(0x041B, {1000, 1000, 0, 0}).r(0x012D, {0}).r(0x041B, {1000, 2000, 0, 1000});
+         }).bytes(),
+         Qt::blue},
+        {"cut in its last record", Bytes(cortado.begin(), cortado.end() - 10)},
+        {"record of size 0", Pintado([](Wmf& w) {
+                                 w.r(0x041B, {1000, 2000, 0, 1000}).r(0x041B, tudo, 0);
+                             }).bytes()},
+        {"EMF selecting a missing object", emf([](Emf& e) { e.r(37, {5000}); }), Qt::white,
+         TipoMetarquivo::Emf},
+        {"EMF object past the header's count", emf([](Emf& e) {
+             e.r(39, {20, 0, 0xFF0000, 0}).r(37, {20}).r(43, {0, 0, 100, 100});
+         }),
+         Qt::blue, TipoMetarquivo::Emf},
+        {"EMF zero window extent", emf([](Emf& e) {
+             e.r(17, {8}).r(9, {0, 0});
+         }),
+         Qt::white, TipoMetarquivo::Emf},
+        {"EMF short CREATEPEN", emf([](Emf& e) {
+             e.r(38, {2, 0});
+         }),
+         Qt::white, TipoMetarquivo::Emf},
+        {"EMF cut in its end record",
+         [&] {
+             const Bytes b = emf([](Emf&) {});
+             return Bytes(b.begin(), b.end() - 8);
+         }(),
+         Qt::white, TipoMetarquivo::Emf},
+    };
+    for (const auto& c : casos) {
+        const QImage img = Desenha(c.metarquivo, c.tipo);
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        EXPECT_EQ(img.pixelColor(150, 50), QColor(Qt::red)) << c.nome;
+        EXPECT_EQ(img.pixelColor(50, 50), c.esquerda) << c.nome;
     }
 }
