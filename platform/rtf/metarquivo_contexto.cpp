@@ -316,24 +316,40 @@ void Contexto::bezier(const QPolygonF& p, bool deAtual) {
         e.atual = c.currentPosition();
 }
 
-void Contexto::retângulo(const QRectF& r, QSizeF cantos) {
+// A pen inside the frame (PS_INSIDEFRAME) keeps its stroke within the bounding box given: the
+// figure is drawn in a box smaller by half the pen's width all round.
+QRectF Contexto::moldura(const QRectF& caixa) {
+    const QRectF r = caixa.normalized();
+    if ((e.caneta.estilo & 0xF) != 6)
+        return r;
+    const double metade = canetaReal().widthF() / 2;
+    const double x = metade / escalaX(), y = metade / escalaY();
+    if (!(metade > 0.5) || !std::isfinite(x) || !std::isfinite(y))
+        return r;
+    const QPointF centro = r.center();
+    return QRectF(
+        QPointF(std::min(r.left() + x, centro.x()), std::min(r.top() + y, centro.y())),
+        QPointF(std::max(r.right() - x, centro.x()), std::max(r.bottom() - y, centro.y())));
+}
+
+void Contexto::retângulo(const QRectF& caixa, QSizeF cantos) {
+    const QRectF r = moldura(caixa);
     QPainterPath c;
     if (cantos.isEmpty())
-        c.addRect(r.normalized());
+        c.addRect(r);
     else
-        c.addRoundedRect(r.normalized(), std::abs(cantos.width()) / 2,
-                         std::abs(cantos.height()) / 2);
+        c.addRoundedRect(r, std::abs(cantos.width()) / 2, std::abs(cantos.height()) / 2);
     desenha(c, true, true);
 }
 
 void Contexto::elipse(const QRectF& r) {
     QPainterPath c;
-    c.addEllipse(r.normalized());
+    c.addEllipse(moldura(r));
     desenha(c, true, true);
 }
 
 void Contexto::arco(const QRectF& caixa, QPointF início, QPointF fim, Arco tipo) {
-    const QRectF r = caixa.normalized();
+    const QRectF r = moldura(caixa);
     if (r.width() == 0 || r.height() == 0)
         return;
     const QPointF c = r.center();

@@ -161,6 +161,7 @@ class Contexto {
     bool dentro(const QRectF& pixels);
     void preparaRop(QPainter& p, QColor& c) const;
     QPen canetaReal();
+    QRectF moldura(const QRectF& caixa);
     void pinta(const QPainterPath& pixels, const QBrush& b, const QPen& caneta);
 
     QImage& imagem_;

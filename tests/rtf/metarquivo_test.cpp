@@ -550,3 +550,39 @@ TEST(Metarquivo, ChamadaQueFalhaÉPuladaEORestoDesenhado) {
         EXPECT_EQ(img.pixelColor(50, 50), c.esquerda) << c.nome;
     }
 }
+
+TEST(Metarquivo, CanetaDentroDaMoldura) {
+    // A black pen 20 pixels wide, no brush, round the box 50..150 x 25..75: inside the frame its
+    // stroke is 50..70 at the left edge; a solid pen's is centred on it, 40..60.
+    const std::vector<unsigned> caixa = {750, 1500, 250, 500};
+    const std::vector<unsigned> metade = {750, 1000, 250, 1000}; // from the top to the bottom
+    auto figura = [&](unsigned estilo, unsigned função, std::vector<unsigned> p) {
+        p.insert(p.end(), caixa.begin(), caixa.end());
+        return Janela()
+            .r(0x02FA, {estilo, 200, 0, 0, 0})
+            .r(0x02FC, {1, 0, 0, 0})
+            .r(0x012D, {0})
+            .r(0x012D, {1})
+            .r(função, p)
+            .bytes();
+    };
+    const struct {
+        const char* nome;
+        Bytes metarquivo;
+        QColor fora, dentro; // at x = 45 and 65, y = 50
+    } casos[] = {
+        {"rectangle", figura(6, 0x041B, {}), Qt::white, Qt::black},
+        {"ellipse", figura(6, 0x0418, {}), Qt::white, Qt::black},
+        {"rounded rectangle", figura(6, 0x061C, {100, 100}), Qt::white, Qt::black},
+        {"pie", figura(6, 0x081A, metade), Qt::white, Qt::black},
+        {"chord", figura(6, 0x0830, metade), Qt::white, Qt::black},
+        {"arc", figura(6, 0x0817, metade), Qt::white, Qt::black},
+        {"solid pen: centred", figura(0, 0x041B, {}), Qt::black, Qt::white},
+    };
+    for (const auto& c : casos) {
+        const QImage img = Desenha(c.metarquivo);
+        ASSERT_FALSE(img.isNull()) << c.nome;
+        EXPECT_EQ(img.pixelColor(45, 50), c.fora) << c.nome;
+        EXPECT_EQ(img.pixelColor(65, 50), c.dentro) << c.nome;
+    }
+}
