@@ -393,15 +393,39 @@ void Contexto::pixel(QPointF p, QColor c) {
     pintor_.restore();
 }
 
+namespace {
+
+QString qstring(const std::u16string& s) {
+    return QString(reinterpret_cast<const QChar*>(s.data()), qsizetype(s.size()));
+}
+
+std::u16string_view vista(const QString& s) {
+    return {reinterpret_cast<const char16_t*>(s.utf16()), std::size_t(s.size())};
+}
+
+} // namespace
+
+bool Contexto::símbolos() const {
+    return páginaDoConjunto(e.fonte.conjunto) == páginaSímbolo;
+}
+
 QString Contexto::decodifica(std::span<const std::uint8_t> bytes) const {
     const std::string_view v(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (símbolos())
+        return qstring(decodificaSímbolos(v, vista(e.fonte.face)));
     if (const char* nome = nomeDaPágina(páginaDoConjunto(e.fonte.conjunto))) {
         QStringDecoder d(nome);
         if (d.isValid())
             return d(QByteArrayView(v.data(), qsizetype(v.size())));
     }
-    const std::u16string s = decodifica1252(v);
-    return QString(reinterpret_cast<const QChar*>(s.data()), qsizetype(s.size()));
+    return qstring(decodifica1252(v));
+}
+
+QString Contexto::decodifica(QString s) const {
+    if (símbolos())
+        for (QChar& c : s)
+            c = símbolo(c.unicode(), vista(e.fonte.face));
+    return s;
 }
 
 void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>& avanços,
@@ -421,7 +445,9 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
         return;
     }
     altura = std::min(altura, máximo);
-    QFont fonte(f.face.isEmpty() ? QStringLiteral("Sans Serif") : f.face);
+    // A symbol font's characters are decoded to Unicode already; the font of its name may not
+    // hold them, so they are drawn, as the document draws them, in the default face.
+    QFont fonte(f.face.isEmpty() || símbolos() ? QStringLiteral("Sans Serif") : f.face);
     const int família = f.família & 0xF0;
     fonte.setStyleHint(família == 0x10   ? QFont::Serif
                        : família == 0x30 ? QFont::TypeWriter

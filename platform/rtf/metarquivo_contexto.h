@@ -153,8 +153,11 @@ class Contexto {
     void desenhaCaminho(bool preenche, bool contorna);
     void recorteDoCaminho(int modo);
 
-    // The text of a record in the selected font's character set.
+    // The text of a record in the selected font's character set; UTF-16 text read as a symbol
+    // font gives it.
     QString decodifica(std::span<const std::uint8_t> bytes) const;
+    QString decodifica(QString s) const;
+    bool símbolos() const; // the font selected is of the symbol character set
 
   private:
     bool gasta(const QRectF& pixels, double extra = 0);

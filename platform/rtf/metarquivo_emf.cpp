@@ -102,6 +102,7 @@ void texto(Contexto& c, Registro& r, bool largo) {
         s.resize(qsizetype(n));
         for (std::size_t i = 0; i < n; ++i)
             s[qsizetype(i)] = QChar(char16_t(lê16(r.p + deslocamento + 2 * i)));
+        s = c.decodifica(std::move(s));
     } else {
         s = c.decodifica({r.p + deslocamento, n});
     }

@@ -586,3 +586,39 @@ TEST(Metarquivo, CanetaDentroDaMoldura) {
         EXPECT_EQ(img.pixelColor(65, 50), c.dentro) << c.nome;
     }
 }
+
+TEST(Metarquivo, FonteDeSímbolosComoNoTexto) {
+    // A 30-pixel font at (100, 50) of the picture: the symbol font's text puts its ink where its
+    // characters, mapped as the rich text maps them, put theirs in the default face.
+    auto wmf = [](const char* face, const std::string& bytes) {
+        Wmf w = Janela();
+        w.r(0x02FB, teste::fonteWmf(-300, face, 400, 2)).r(0x012D, {0});
+        return Desenha(w.textOut(1000, 500, bytes).bytes());
+    };
+    auto emf = [](const char* face, int conjunto, const std::u16string& s, bool largo) {
+        return Desenha(Emf()
+                           .fonte(1, -30, face, conjunto)
+                           .r(37, {1})
+                           .textOut(100, 50, s, largo)
+                           .bytes(200, 100),
+                       TipoMetarquivo::Emf);
+    };
+    const std::u16string marcas = u"\u25CF \u25A0 \u2713";
+    const struct {
+        const char* nome;
+        QImage desenho;
+        std::u16string texto;
+    } casos[] = {
+        {"WMF Wingdings bytes", wmf("Wingdings", "l n \xFC"), marcas},
+        {"WMF Symbol bullet", wmf("Symbol", "\xB7"), u"\u2022"},
+        {"EMF Wingdings bytes", emf("Wingdings", 2, u"l n \u00FC", false), marcas},
+        {"EMF Wingdings UTF-16 bytes", emf("Wingdings", 2, u"l n \u00FC", true), marcas},
+        {"EMF Wingdings private range",
+         emf("Wingdings", 2, u"\uF06C\uF020\uF06E\uF020\uF0FC", true), marcas},
+    };
+    for (const auto& c : casos) {
+        const QRect esperado = Tinta(emf("", 0, c.texto, true));
+        ASSERT_FALSE(esperado.isEmpty()) << c.nome;
+        EXPECT_EQ(Tinta(c.desenho), esperado) << c.nome;
+    }
+}

@@ -94,6 +94,23 @@ struct Emf {
         ++quantos;
         return *this;
     }
+    // EXTCREATEFONTINDIRECTW: a font of the height (logical units), face and character set given.
+    Emf& fonte(std::uint32_t índice, int altura, const std::string& face, int conjunto = 0) {
+        Bytes nome(64, 0);
+        for (std::size_t i = 0; i < face.size() && i < 31; ++i)
+            nome[2 * i] = std::uint8_t(face[i]);
+        return r(82,
+                 {índice, std::uint32_t(altura), 0, 0, 0, 400, std::uint32_t(conjunto) << 24, 0},
+                 nome);
+    }
+    // EXTTEXTOUTW (largo) or EXTTEXTOUTA of the characters given, at (x, y).
+    Emf& textOut(std::uint32_t x, std::uint32_t y, const std::u16string& s, bool largo) {
+        Bytes t;
+        for (char16_t c : s)
+            largo ? põe16(t, c) : t.push_back(std::uint8_t(c));
+        return r(largo ? 84 : 83,
+                 {0, 0, 0, 0, 1, 0, 0, x, y, std::uint32_t(s.size()), 60, 0x100, 0}, t);
+    }
     Bytes bytes(int largura, int altura, unsigned objetos = 16) const {
         Bytes m;
         // 96 dpi: 1 pixel = 0.2646 mm; the device 1000 x 1000 pixels = 265 x 265 mm.
