@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -301,7 +302,7 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
         {"font 0x7FFF units high",
          Janela().r(0x02FB, teste::fonteWmf(0x7FFF, "Arial")).r(0x012D, {0})
              .textOut(0, 0, "abc").bytes()},
-        {"no size: a zero window and none from the document", [] {
+        {"zero window", [] {
              Wmf w;
              return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
          }()},
@@ -407,184 +408,103 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
     }
 }
 
-} // namespace
+// The colours at the points given, a letter each: K black, B blue, G green, R red, W white.
+std::string Cores(const QImage& img, const std::vector<QPoint>& pontos) {
+    static const QRgb cores[] = {0, 0xFF, 0xFF00, 0xFF0000, 0xFFFFFF};
+    std::string s = img.isNull() ? "null" : "";
+    for (std::size_t i = 0; !img.isNull() && i < pontos.size(); ++i)
+        s += "KBGRW?"[std::find(cores, cores + 5, img.pixel(pontos[i]) & 0xFFFFFF) - cores];
+    return s;
+}
+
+struct Caso {
+    const char* nome;
+    Bytes metarquivo;
+    std::string cores;
+    TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+};
+constexpr auto emf = TipoMetarquivo::Emf;
 
 TEST(Metarquivo, BitmapCurtoNoLugarDasSuasLinhas) {
-    // 2 x 4 pixels, lines red, green, blue and black from the top; "curto": the bits hold only
-    // the first two lines in the bitmap's order (the bottom ones of a bottom-up bitmap).
-    const QColor R(Qt::red), G(Qt::green), B(Qt::blue), K(Qt::black), W(Qt::white);
-    auto bitmap = [](bool deCima, bool curto, bool linhas4 = true) {
-        Bytes d = teste::dib(2, 4, 24, {}, {0xFF0000, 0xFF0000, 0xFF00, 0xFF00, 0xFF, 0xFF, 0, 0},
-                             deCima);
-        d.resize(curto ? 40 + 16 : d.size());
-        if (!linhas4) // the top two lines given as a band: scans 2 and 3 of a bottom-up bitmap
-            d.erase(d.begin() + 40, d.begin() + 56);
-        return d;
-    };
-    // WMF: window 2 x 4 onto the 200 x 100 picture; EMF: the same by its mapping.
+    // 2 x 4 pixels, lines red, green, blue and black from the top, bottom-up; top-down (written
+    // from the bottom line under a negative height) with its first two lines only; bottom-up
+    // with its top two only (scans 2 and 3).
+    const Bytes inteiro =
+        teste::dib(2, 4, 24, {}, {0xFF0000, 0xFF0000, 0xFF00, 0xFF00, 0xFF, 0xFF, 0, 0});
+    Bytes topo = teste::dib(2, 4, 24, {}, {0, 0, 0xFF, 0xFF, 0xFF00, 0xFF00, 0xFF0000, 0xFF0000});
+    std::fill(topo.begin() + 8, topo.begin() + 12, 0xFF), topo[8] = 0xFC, topo.resize(56);
+    Bytes faixa(inteiro.begin(), inteiro.begin() + 40);
+    faixa.insert(faixa.end(), inteiro.begin() + 56, inteiro.end());
+    // Drawn onto the whole picture: WMF window 2 x 4, the same in EMF by its mapping.
     auto wmf = [](unsigned função, std::vector<unsigned> p, const Bytes& b) {
         return Wmf().r(0x020B, {0, 0}).r(0x020C, {4, 2}).rb(função, p, b).bytes();
     };
-    auto emfDib = [](bool stretch, const Bytes& b, std::uint32_t início = 0,
-                     std::uint32_t linhas = 4) {
-        const std::uint32_t bmi = stretch ? 80 : 76; // right after the fields
-        std::vector<std::uint32_t> p = {
-            0, 0, 0, 0, 0, 0, 0, 0, 2, 4, bmi, 40, bmi + 40, std::uint32_t(b.size() - 40), 0};
-        if (stretch)
-            p.insert(p.end(), {0xCC0020, 2, 4});
-        else
-            p.insert(p.end(), {início, linhas});
-        return Emf()
-            .r(17, {8})
-            .r(9, {2, 4})
-            .r(11, {200, 100})
-            .r(stretch ? 81 : 80, p, b)
-            .bytes(200, 100);
+    auto dib = [](std::uint32_t tipo, const Bytes& b, std::vector<std::uint32_t> fim) {
+        const auto bmi = std::uint32_t(68 + 4 * fim.size()), bits = std::uint32_t(b.size() - 40);
+        std::vector<std::uint32_t> p = {0, 0, 0, 0, 0, 0, 0, 0, 2, 4, bmi, 40, bmi + 40, bits, 0};
+        p.insert(p.end(), fim.begin(), fim.end());
+        return Emf().r(17, {8}).r(9, {2, 4}).r(11, {200, 100}).r(tipo, p, b).bytes(200, 100);
     };
-    const struct {
-        const char* nome;
-        Bytes metarquivo;
-        std::vector<QColor> linhas; // at y = 12, 37, 62, 87
-        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
-    } casos[] = {
-        {"EMF STRETCHDIBITS, top-down",
-         emfDib(true, bitmap(true, true)),
-         {R, G, W, W},
-         TipoMetarquivo::Emf},
-        {"EMF STRETCHDIBITS, bottom-up",
-         emfDib(true, bitmap(false, true)),
-         {W, W, B, K},
-         TipoMetarquivo::Emf},
-        {"EMF SETDIBITSTODEVICE, top-down",
-         emfDib(false, bitmap(true, true)),
-         {R, G, W, W},
-         TipoMetarquivo::Emf},
-        {"EMF SETDIBITSTODEVICE, band of scans 2 and 3",
-         emfDib(false, bitmap(false, false, false), 2, 2),
-         {R, G, W, W},
-         TipoMetarquivo::Emf},
-        {"STRETCHDIB, top-down",
-         wmf(0x0F43, {0x20, 0xCC, 0, 4, 2, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
-         {R, G, W, W}},
-        {"STRETCHDIB, bottom lines of a whole bitmap",
-         wmf(0x0F43, {0x20, 0xCC, 0, 2, 2, 0, 0, 4, 2, 0, 0}, bitmap(false, false)),
-         {B, B, K, K}},
-        {"SETDIBTODEV, top-down",
-         wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
-         {R, G, W, W}},
-        {"SETDIBTODEV, bottom-up",
-         wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, bitmap(false, true)),
-         {W, W, B, K}},
-        {"SETDIBTODEV, band of scans 2 and 3",
-         wmf(0x0D33, {0, 2, 2, 0, 0, 4, 2, 0, 0}, bitmap(false, false, false)),
-         {R, G, W, W}},
-        {"DIBSTRETCHBLT, top-down",
-         wmf(0x0B41, {0x20, 0xCC, 4, 2, 0, 0, 4, 2, 0, 0}, bitmap(true, true)),
-         {R, G, W, W}},
+    // clang-format off
+    const Caso casos[] = {
+        {"EMF STRETCHDIBITS, top-down", dib(81, topo, {0xCC0020, 2, 4}), "RGWW", emf},
+        {"EMF SETDIBITSTODEVICE, top-down", dib(80, topo, {0, 4}), "RGWW", emf},
+        {"EMF SETDIBITSTODEVICE, scans 2 and 3", dib(80, faixa, {2, 2}), "RGWW", emf},
+        {"STRETCHDIB, bottom half", wmf(0x0F43, {32, 204, 0, 2, 2, 0, 0, 4, 2, 0, 0}, inteiro),
+         "BBKK"},
+        {"SETDIBTODEV, top-down", wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, topo), "RGWW"},
+        {"SETDIBTODEV, scans 2 and 3", wmf(0x0D33, {0, 2, 2, 0, 0, 4, 2, 0, 0}, faixa), "RGWW"},
     };
-    for (const auto& c : casos) {
-        const QImage img = Desenha(c.metarquivo, c.tipo);
-        ASSERT_FALSE(img.isNull()) << c.nome;
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(img.pixelColor(100, 12 + 25 * i), c.linhas[std::size_t(i)])
-                << c.nome << " line " << i;
-    }
+    // clang-format on
+    for (const Caso& c : casos)
+        EXPECT_EQ(Cores(Desenha(c.metarquivo, c.tipo), {{9, 12}, {9, 37}, {9, 62}, {9, 87}}),
+                  c.cores)
+            << c.nome;
 }
 
 TEST(Metarquivo, ChamadaQueFalhaÉPuladaEORestoDesenhado) {
-    // Each damaged call comes before a red right half; the left half shows what the state is.
-    const Bytes cortado = Pintado([](Wmf& w) {
-                              w.r(0x041B, {1000, 2000, 0, 1000}).r(0x041B, {1000, 1000, 0, 0});
-                          }).bytes();
-    auto emf = [](const std::function<void(Emf&)>& dano) {
-        Emf e;
-        e.r(39, {1, 0, 0xFF, 0}).r(37, {1});
+    // Each failing call comes before a red right half; the left half shows the state after it.
+    auto emfDano = [](const std::function<void(Emf&)>& dano) {
+        Emf e = Emf().r(39, {1, 0, 0xFF, 0}).r(37, {1});
         dano(e);
         return e.r(37, {1}).r(43, {100, 0, 200, 100}).bytes(200, 100);
     };
-    const struct {
-        const char* nome;
-        Bytes metarquivo;
-        QColor esquerda = Qt::white;
-        TipoMetarquivo tipo = TipoMetarquivo::Wmf;
-    } casos[] = {
-        {"selecting a missing object", Dano(0x012D, {5000})},
-        {"deleting a missing object", Dano(0x01F0, {5000})},
-        {"zero window extent", Dano(0x020C, {0, 0})},
-        {"window scaled by zero", Dano(0x0410, {0, 1, 0, 1})},
-        {"short CREATEPENINDIRECT keeps its place in the table",
-         Pintado([](Wmf& w) {
-             w.r(0x02FA, {0, 3}).r(0x02FC, {0, 0, 0xFF, 0}).r(0x012D, {3});
-             w.r(0x041B, {1000, 1000, 0, 0}).r(0x012D, {0}).r(0x041B, {1000, 2000, 0, 1000});
-         }).bytes(),
-         Qt::blue},
-        {"cut in its last record", Bytes(cortado.begin(), cortado.end() - 10)},
-        {"record of size 0", Pintado([](Wmf& w) {
-                                 w.r(0x041B, {1000, 2000, 0, 1000}).r(0x041B, tudo, 0);
-                             }).bytes()},
-        {"EMF selecting a missing object", emf([](Emf& e) { e.r(37, {5000}); }), Qt::white,
-         TipoMetarquivo::Emf},
-        {"EMF object past the header's count", emf([](Emf& e) {
-             e.r(39, {20, 0, 0xFF0000, 0}).r(37, {20}).r(43, {0, 0, 100, 100});
-         }),
-         Qt::blue, TipoMetarquivo::Emf},
-        {"EMF zero window extent", emf([](Emf& e) {
-             e.r(17, {8}).r(9, {0, 0});
-         }),
-         Qt::white, TipoMetarquivo::Emf},
-        {"EMF short CREATEPEN", emf([](Emf& e) {
-             e.r(38, {2, 0});
-         }),
-         Qt::white, TipoMetarquivo::Emf},
-        {"EMF cut in its end record",
-         [&] {
-             const Bytes b = emf([](Emf&) {});
-             return Bytes(b.begin(), b.end() - 8);
-         }(),
-         Qt::white, TipoMetarquivo::Emf},
+    const Bytes cortado = Dano(0x041B, {1000, 2000, 0, 1000}), emfCortado = emfDano([](Emf&) {});
+    // clang-format off
+    const Caso casos[] = {
+        {"selecting a missing object", Dano(0x012D, {5000}), "WR"},
+        {"deleting a missing object", Dano(0x01F0, {5000}), "WR"},
+        {"zero window extent", Dano(0x020C, {0, 0}), "WR"},
+        {"short CREATEPENINDIRECT keeps its place in the table", Pintado([](Wmf& w) {
+             w.r(0x02FA, {0, 3}).r(0x02FC, {0, 0, 0xFF, 0}).r(0x012D, {3}).r(0x041B, tudo);
+             w.r(0x012D, {0}).r(0x041B, {1000, 2000, 0, 1000}); }).bytes(), "BR"},
+        {"cut in its last record", Bytes(cortado.begin(), cortado.end() - 10), "WR"},
+        {"EMF selecting a missing object", emfDano([](Emf& e) { e.r(37, {5000}); }), "WR", emf},
+        {"EMF object past the header's count", emfDano([](Emf& e) {
+             e.r(39, {20, 0, 0xFF0000, 0}).r(37, {20}).r(43, {0, 0, 100, 100}); }), "BR", emf},
+        {"EMF zero window extent", emfDano([](Emf& e) { e.r(17, {8}).r(9, {0, 0}); }), "WR", emf},
+        {"EMF cut in its end record", Bytes(emfCortado.begin(), emfCortado.end() - 8), "WR", emf},
     };
-    for (const auto& c : casos) {
-        const QImage img = Desenha(c.metarquivo, c.tipo);
-        ASSERT_FALSE(img.isNull()) << c.nome;
-        EXPECT_EQ(img.pixelColor(150, 50), QColor(Qt::red)) << c.nome;
-        EXPECT_EQ(img.pixelColor(50, 50), c.esquerda) << c.nome;
-    }
+    // clang-format on
+    for (const Caso& c : casos)
+        EXPECT_EQ(Cores(Desenha(c.metarquivo, c.tipo), {{50, 50}, {150, 50}}), c.cores) << c.nome;
 }
 
 TEST(Metarquivo, CanetaDentroDaMoldura) {
     // A black pen 20 pixels wide, no brush, round the box 50..150 x 25..75: inside the frame its
-    // stroke is 50..70 at the left edge; a solid pen's is centred on it, 40..60.
-    const std::vector<unsigned> caixa = {750, 1500, 250, 500};
+    // stroke is 50..70 at the left edge (not 40..60, centred on it).
+    auto figura = [&](unsigned função, std::vector<unsigned> p) {
+        p.insert(p.end(), {750, 1500, 250, 500});
+        Wmf w = Janela();
+        w.r(0x02FA, {6, 200, 0, 0, 0}).r(0x02FC, {1, 0, 0, 0}).r(0x012D, {0}).r(0x012D, {1});
+        return Cores(Desenha(w.r(função, p).bytes()), {{45, 50}, {65, 50}});
+    };
     const std::vector<unsigned> metade = {750, 1000, 250, 1000}; // from the top to the bottom
-    auto figura = [&](unsigned estilo, unsigned função, std::vector<unsigned> p) {
-        p.insert(p.end(), caixa.begin(), caixa.end());
-        return Janela()
-            .r(0x02FA, {estilo, 200, 0, 0, 0})
-            .r(0x02FC, {1, 0, 0, 0})
-            .r(0x012D, {0})
-            .r(0x012D, {1})
-            .r(função, p)
-            .bytes();
-    };
-    const struct {
-        const char* nome;
-        Bytes metarquivo;
-        QColor fora, dentro; // at x = 45 and 65, y = 50
-    } casos[] = {
-        {"rectangle", figura(6, 0x041B, {}), Qt::white, Qt::black},
-        {"ellipse", figura(6, 0x0418, {}), Qt::white, Qt::black},
-        {"rounded rectangle", figura(6, 0x061C, {100, 100}), Qt::white, Qt::black},
-        {"pie", figura(6, 0x081A, metade), Qt::white, Qt::black},
-        {"chord", figura(6, 0x0830, metade), Qt::white, Qt::black},
-        {"arc", figura(6, 0x0817, metade), Qt::white, Qt::black},
-        {"solid pen: centred", figura(0, 0x041B, {}), Qt::black, Qt::white},
-    };
-    for (const auto& c : casos) {
-        const QImage img = Desenha(c.metarquivo);
-        ASSERT_FALSE(img.isNull()) << c.nome;
-        EXPECT_EQ(img.pixelColor(45, 50), c.fora) << c.nome;
-        EXPECT_EQ(img.pixelColor(65, 50), c.dentro) << c.nome;
-    }
+    // clang-format off
+    for (auto [função, p] : {std::pair{0x041Bu, std::vector<unsigned>{}}, {0x0418u, {}},
+             {0x061Cu, {100, 100}}, {0x081Au, metade}, {0x0830u, metade}, {0x0817u, metade}})
+        EXPECT_EQ(figura(função, p), "WK") << std::hex << função;
+    // clang-format on
 }
 
 TEST(Metarquivo, FonteDeSímbolosComoNoTexto) {
@@ -593,32 +513,33 @@ TEST(Metarquivo, FonteDeSímbolosComoNoTexto) {
     auto wmf = [](const char* face, const std::string& bytes) {
         Wmf w = Janela();
         w.r(0x02FB, teste::fonteWmf(-300, face, 400, 2)).r(0x012D, {0});
-        return Desenha(w.textOut(1000, 500, bytes).bytes());
+        return Tinta(Desenha(w.textOut(1000, 500, bytes).bytes()));
     };
-    auto emf = [](const char* face, int conjunto, const std::u16string& s, bool largo) {
-        return Desenha(Emf()
-                           .fonte(1, -30, face, conjunto)
-                           .r(37, {1})
-                           .textOut(100, 50, s, largo)
-                           .bytes(200, 100),
-                       TipoMetarquivo::Emf);
+    // EMF: a font record (height, weight, character set; face), then EXTTEXTOUTW.
+    auto emfTexto = [](const std::string& face, int conjunto, const std::u16string& s) {
+        Bytes nome(64, 0), t;
+        for (std::size_t i = 0; i < face.size(); ++i)
+            nome[2 * i] = std::uint8_t(face[i]);
+        for (char16_t c : s)
+            teste::põe16(t, c);
+        const auto n = std::uint32_t(s.size()), c = std::uint32_t(conjunto) << 24;
+        Emf e = Emf().r(82, {1, std::uint32_t(-30), 0, 0, 0, 400, c, 0}, nome).r(37, {1});
+        e.r(84, {0, 0, 0, 0, 1, 0, 0, 100, 50, n, 60, 0x100, 0}, t);
+        return Tinta(Desenha(e.bytes(200, 100), emf));
     };
     const std::u16string marcas = u"\u25CF \u25A0 \u2713";
-    const struct {
-        const char* nome;
-        QImage desenho;
-        std::u16string texto;
-    } casos[] = {
+    ASSERT_FALSE(emfTexto("", 0, marcas).isEmpty());
+    // clang-format off
+    const struct { const char* nome; QRect tinta; std::u16string texto; } casos[] = {
         {"WMF Wingdings bytes", wmf("Wingdings", "l n \xFC"), marcas},
         {"WMF Symbol bullet", wmf("Symbol", "\xB7"), u"\u2022"},
-        {"EMF Wingdings bytes", emf("Wingdings", 2, u"l n \u00FC", false), marcas},
-        {"EMF Wingdings UTF-16 bytes", emf("Wingdings", 2, u"l n \u00FC", true), marcas},
+        {"EMF Wingdings bytes", emfTexto("Wingdings", 2, u"l n \u00FC"), marcas},
         {"EMF Wingdings private range",
-         emf("Wingdings", 2, u"\uF06C\uF020\uF06E\uF020\uF0FC", true), marcas},
+         emfTexto("Wingdings", 2, u"\uF06C\uF020\uF06E\uF020\uF0FC"), marcas},
     };
-    for (const auto& c : casos) {
-        const QRect esperado = Tinta(emf("", 0, c.texto, true));
-        ASSERT_FALSE(esperado.isEmpty()) << c.nome;
-        EXPECT_EQ(Tinta(c.desenho), esperado) << c.nome;
-    }
+    // clang-format on
+    for (const auto& c : casos)
+        EXPECT_EQ(c.tinta, emfTexto("", 0, c.texto)) << c.nome;
 }
+
+} // namespace

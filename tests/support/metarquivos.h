@@ -94,23 +94,6 @@ struct Emf {
         ++quantos;
         return *this;
     }
-    // EXTCREATEFONTINDIRECTW: a font of the height (logical units), face and character set given.
-    Emf& fonte(std::uint32_t índice, int altura, const std::string& face, int conjunto = 0) {
-        Bytes nome(64, 0);
-        for (std::size_t i = 0; i < face.size() && i < 31; ++i)
-            nome[2 * i] = std::uint8_t(face[i]);
-        return r(82,
-                 {índice, std::uint32_t(altura), 0, 0, 0, 400, std::uint32_t(conjunto) << 24, 0},
-                 nome);
-    }
-    // EXTTEXTOUTW (largo) or EXTTEXTOUTA of the characters given, at (x, y).
-    Emf& textOut(std::uint32_t x, std::uint32_t y, const std::u16string& s, bool largo) {
-        Bytes t;
-        for (char16_t c : s)
-            largo ? põe16(t, c) : t.push_back(std::uint8_t(c));
-        return r(largo ? 84 : 83,
-                 {0, 0, 0, 0, 1, 0, 0, x, y, std::uint32_t(s.size()), 60, 0x100, 0}, t);
-    }
     Bytes bytes(int largura, int altura, unsigned objetos = 16) const {
         Bytes m;
         // 96 dpi: 1 pixel = 0.2646 mm; the device 1000 x 1000 pixels = 265 x 265 mm.
@@ -148,13 +131,12 @@ struct Emf {
     }
 };
 
-// A bottom-up (or top-down) device-independent bitmap of bits 1, 4, 8 or 24 with "0 colours
-// used" (2^bits implied), its pixels given top row first as palette indices (or 0xRRGGBB for 24
-// bits).
+// A bottom-up device-independent bitmap of bits 1, 4, 8 or 24 with "0 colours used" (2^bits
+// implied), its pixels given as palette indices (or 0xRRGGBB for 24 bits).
 inline Bytes dib(int largura, int altura, int bits, const std::vector<std::uint32_t>& paleta,
-                 const std::vector<std::uint32_t>& pixels, bool deCima = false) {
+                 const std::vector<std::uint32_t>& pixels) {
     Bytes d;
-    for (std::uint32_t x : {40u, std::uint32_t(largura), std::uint32_t(deCima ? -altura : altura)})
+    for (std::uint32_t x : {40u, std::uint32_t(largura), std::uint32_t(altura)})
         põe32(d, x);
     põe16(d, 1);
     põe16(d, unsigned(bits));
@@ -164,8 +146,7 @@ inline Bytes dib(int largura, int altura, int bits, const std::vector<std::uint3
         for (std::size_t i = 0; i < (std::size_t(1) << bits); ++i)
             põe32(d, i < paleta.size() ? paleta[i] : 0);
     const std::size_t linha = (std::size_t(largura) * std::size_t(bits) + 31) / 32 * 4;
-    for (int i = 0; i < altura; ++i) {
-        const int y = deCima ? i : altura - 1 - i;
+    for (int y = altura - 1; y >= 0; --y) {
         Bytes l(linha, 0);
         for (int x = 0; x < largura; ++x) {
             const std::uint32_t v = pixels[std::size_t(y * largura + x)];
