@@ -16,6 +16,39 @@ std::u16string decodifica1252(std::string_view bytes) {
     return s;
 }
 
+char16_t símbolo(char16_t c, std::u16string_view fonte) {
+    if (c >= 0xF000 && c <= 0xF0FF)
+        c -= 0xF000;
+    if (!fonte.starts_with(u"Wingdings"))
+        return c == 0xB7 ? u'\u2022' : c; // bullet
+    switch (c) {
+    case 0x6C:
+        return u'\u25CF'; // black circle
+    case 0x6E:
+        return u'\u25A0'; // black square
+    case 0x71:
+        return u'\u2751'; // shadowed square
+    case 0x76:
+        return u'\u2756'; // diamond
+    case 0xA7:
+        return u'\u25AA'; // small black square
+    case 0xD8:
+        return u'\u27A2'; // arrowhead
+    case 0xFC:
+        return u'\u2713'; // check mark
+    default:
+        return c;
+    }
+}
+
+std::u16string decodificaSímbolos(std::string_view bytes, std::u16string_view fonte) {
+    std::u16string s;
+    s.reserve(bytes.size());
+    for (char c : bytes)
+        s.push_back(símbolo(static_cast<unsigned char>(c), fonte));
+    return s;
+}
+
 int páginaDoConjunto(int conjunto) {
     switch (conjunto) {
     case 2:

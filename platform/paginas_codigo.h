@@ -21,6 +21,13 @@ std::u16string decodifica1252(std::string_view bytes);
 // Code page standing for fonts of the symbol character set: their bytes are glyph numbers.
 constexpr int páginaSímbolo = 42;
 
+// The characters of a font of the symbol character set (Symbol, Wingdings, named by fonte), whose
+// bytes are glyph numbers: the bullets, squares and marks that lessons take from them; any other
+// byte keeps its Latin-1 value. Text in UTF-16 gives such a font its bytes as themselves or in the
+// private range U+F000 to U+F0FF: both are read alike.
+char16_t símbolo(char16_t c, std::u16string_view fonte);
+std::u16string decodificaSímbolos(std::string_view bytes, std::u16string_view fonte);
+
 // The code page of a font's character set (\fcharset, lfCharSet); 0 for ANSI and the default,
 // which take the text's own page.
 int páginaDoConjunto(int conjunto);

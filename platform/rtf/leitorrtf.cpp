@@ -409,46 +409,6 @@ const Chave* procuraChave(std::string_view nome) {
     return it != std::end(chaves) && it->nome == nome ? it : nullptr;
 }
 
-// The bullets that lists take from the symbol fonts.
-std::u16string decodificaSímbolos(std::string_view bytes, bool wingdings) {
-    std::u16string s;
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        char16_t u = b;
-        if (wingdings) {
-            switch (b) {
-            case 0x6C:
-                u = 0x25CF;
-                break; // black circle
-            case 0x6E:
-                u = 0x25A0;
-                break; // black square
-            case 0x71:
-                u = 0x2751;
-                break; // shadowed square
-            case 0x76:
-                u = 0x2756;
-                break; // diamond
-            case 0xA7:
-                u = 0x25AA;
-                break; // small black square
-            case 0xD8:
-                u = 0x27A2;
-                break; // arrowhead
-            case 0xFC:
-                u = 0x2713;
-                break; // check mark
-            default:
-                break;
-            }
-        } else if (b == 0xB7) {
-            u = 0x2022; // bullet
-        }
-        s.push_back(u);
-    }
-    return s;
-}
-
 struct FormatoCaractere {
     int fonte = -1; // -1: the default font (\deff)
     int meiosPontos = 24;
@@ -1007,7 +967,7 @@ class Leitor {
         const Fonte* f = fonte(formatoTrecho_.fonte);
         int pg = páginaDa(f);
         if (pg == páginaSímbolo)
-            trecho_ += decodificaSímbolos(bytes_, f && f->nome.starts_with(u"Wingdings"));
+            trecho_ += decodificaSímbolos(bytes_, f ? std::u16string_view(f->nome) : u"");
         else
             trecho_ += saída_.decodifica(pg, bytes_);
         bytes_.clear();

@@ -348,24 +348,40 @@ void Contexto::bezier(const QPolygonF& p, bool deAtual) {
         e.atual = c.currentPosition();
 }
 
-void Contexto::retângulo(const QRectF& r, QSizeF cantos) {
+// A pen inside the frame (PS_INSIDEFRAME) keeps its stroke within the bounding box given: the
+// figure is drawn in a box smaller by half the pen's width all round.
+QRectF Contexto::moldura(const QRectF& caixa) {
+    const QRectF r = caixa.normalized();
+    if ((e.caneta.estilo & 0xF) != 6)
+        return r;
+    const double metade = canetaReal().widthF() / 2;
+    const double x = metade / escalaX(), y = metade / escalaY();
+    if (!(metade > 0.5) || !std::isfinite(x) || !std::isfinite(y))
+        return r;
+    const QPointF centro = r.center();
+    return QRectF(
+        QPointF(std::min(r.left() + x, centro.x()), std::min(r.top() + y, centro.y())),
+        QPointF(std::max(r.right() - x, centro.x()), std::max(r.bottom() - y, centro.y())));
+}
+
+void Contexto::retângulo(const QRectF& caixa, QSizeF cantos) {
+    const QRectF r = moldura(caixa);
     QPainterPath c;
     if (cantos.isEmpty())
-        c.addRect(r.normalized());
+        c.addRect(r);
     else
-        c.addRoundedRect(r.normalized(), std::abs(cantos.width()) / 2,
-                         std::abs(cantos.height()) / 2);
+        c.addRoundedRect(r, std::abs(cantos.width()) / 2, std::abs(cantos.height()) / 2);
     desenha(c, true, true);
 }
 
 void Contexto::elipse(const QRectF& r) {
     QPainterPath c;
-    c.addEllipse(r.normalized());
+    c.addEllipse(moldura(r));
     desenha(c, true, true);
 }
 
 void Contexto::arco(const QRectF& caixa, QPointF início, QPointF fim, Arco tipo) {
-    const QRectF r = caixa.normalized();
+    const QRectF r = moldura(caixa);
     if (r.width() == 0 || r.height() == 0)
         return;
     const QPointF c = r.center();
@@ -409,15 +425,39 @@ void Contexto::pixel(QPointF p, QColor c) {
     pintor_.restore();
 }
 
+namespace {
+
+QString qstring(const std::u16string& s) {
+    return QString(reinterpret_cast<const QChar*>(s.data()), qsizetype(s.size()));
+}
+
+std::u16string_view vista(const QString& s) {
+    return {reinterpret_cast<const char16_t*>(s.utf16()), std::size_t(s.size())};
+}
+
+} // namespace
+
+bool Contexto::símbolos() const {
+    return páginaDoConjunto(e.fonte.conjunto) == páginaSímbolo;
+}
+
 QString Contexto::decodifica(std::span<const std::uint8_t> bytes) const {
     const std::string_view v(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (símbolos())
+        return qstring(decodificaSímbolos(v, vista(e.fonte.face)));
     if (const char* nome = nomeDaPágina(páginaDoConjunto(e.fonte.conjunto))) {
         QStringDecoder d(nome);
         if (d.isValid())
             return d(QByteArrayView(v.data(), qsizetype(v.size())));
     }
-    const std::u16string s = decodifica1252(v);
-    return QString(reinterpret_cast<const QChar*>(s.data()), qsizetype(s.size()));
+    return qstring(decodifica1252(v));
+}
+
+QString Contexto::decodifica(QString s) const {
+    if (símbolos())
+        for (QChar& c : s)
+            c = símbolo(c.unicode(), vista(e.fonte.face));
+    return s;
 }
 
 void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>& avanços,
@@ -437,7 +477,9 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
         return;
     }
     altura = std::min(altura, máximo);
-    QFont fonte(f.face.isEmpty() ? QStringLiteral("Sans Serif") : f.face);
+    // A symbol font's characters are decoded to Unicode already; the font of its name may not
+    // hold them, so they are drawn, as the document draws them, in the default face.
+    QFont fonte(f.face.isEmpty() || símbolos() ? QStringLiteral("Sans Serif") : f.face);
     const int família = f.família & 0xF0;
     fonte.setStyleHint(família == 0x10   ? QFont::Serif
                        : família == 0x30 ? QFont::TypeWriter
@@ -710,17 +752,20 @@ void Contexto::criaObjeto(Objeto o) {
 }
 
 void Contexto::põeObjeto(std::size_t i, Objeto o) {
-    if (i >= objetos.size())
-        falhou = true;
-    else
-        objetos[i] = std::move(o);
-}
-
-void Contexto::selecionaObjeto(std::size_t i) {
-    if (i >= objetos.size()) {
+    // Past the count the header gives: the table grows, within the limit.
+    if (i >= objetosMáximos) {
         falhou = true;
         return;
     }
+    if (i >= objetos.size())
+        objetos.resize(i + 1);
+    objetos[i] = std::move(o);
+}
+
+// An object that does not exist fails the call, and the picture goes on.
+void Contexto::selecionaObjeto(std::size_t i) {
+    if (i >= objetos.size())
+        return;
     const Objeto& o = objetos[i];
     switch (o.tipo) {
     case Objeto::Tipo::Caneta:
@@ -741,9 +786,7 @@ void Contexto::selecionaObjeto(std::size_t i) {
 }
 
 void Contexto::apagaObjeto(std::size_t i) {
-    if (i >= objetos.size())
-        falhou = true;
-    else
+    if (i < objetos.size())
         objetos[i] = {};
 }
 

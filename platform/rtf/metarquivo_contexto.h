@@ -153,8 +153,11 @@ class Contexto {
     void desenhaCaminho(bool preenche, bool contorna);
     void recorteDoCaminho(int modo);
 
-    // The text of a record in the selected font's character set.
+    // The text of a record in the selected font's character set; UTF-16 text read as a symbol
+    // font gives it.
     QString decodifica(std::span<const std::uint8_t> bytes) const;
+    QString decodifica(QString s) const;
+    bool símbolos() const; // the font selected is of the symbol character set
 
   private:
     bool gasta(const QRectF& pixels, double extra = 0, double vezes = 1);
@@ -163,6 +166,7 @@ class Contexto {
     double demãos(const QBrush& b) const;
     void preparaRop(QPainter& p, QColor& c) const;
     QPen canetaReal();
+    QRectF moldura(const QRectF& caixa);
     void pinta(const QPainterPath& pixels, const QBrush& b, const QPen& caneta);
 
     QImage& imagem_;
@@ -179,11 +183,13 @@ class Contexto {
 // at bits (nullptr: right after the colours, within the n bytes). Null when it is damaged, runs
 // past its bytes or is larger than a picture's bitmap may be. paletaLógica: the colour table
 // holds indices into the palette given. alfa: a 32-bit bitmap's fourth byte is its alpha,
-// premultiplied. One with fewer lines than its header says holds those it has, placed in the
-// whole bitmap by the image's offset.
+// premultiplied. linhas: the lines the pixels give, when a record says so in place of the header
+// (SetDIBitsToDevice). One with fewer lines than it should have holds those it has, placed in the
+// whole bitmap by the image's offset; altura: the whole bitmap's height.
 QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* bits = nullptr,
                      std::size_t nBits = 0, bool paletaLógica = false,
-                     const std::vector<QRgb>& paleta = {}, bool alfa = false);
+                     const std::vector<QRgb>& paleta = {}, bool alfa = false, int linhas = 0,
+                     int* altura = nullptr);
 // The device-dependent bitmap of the old block transfers (1, 24 or 32 bits a pixel); likewise
 // the lines it holds.
 QImage decodificaBitmap16(const std::uint8_t* p, std::size_t n);

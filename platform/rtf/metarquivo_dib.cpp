@@ -70,7 +70,7 @@ bool decodificaRle(const std::uint8_t* p, std::size_t n, int bits, QImage& img,
 
 QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* bits,
                      std::size_t nBits, bool paletaLógica, const std::vector<QRgb>& paleta,
-                     bool alfa) {
+                     bool alfa, int linhas, int* alturaDoBitmap) {
     if (!p || n < 12)
         return {};
     const std::uint32_t cabeçalho = lê32(p);
@@ -95,7 +95,7 @@ QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* b
         return {};
     }
     const bool deCimaParaBaixo = altura < 0;
-    altura = altura < 0 ? -altura : altura;
+    altura = linhas > 0 ? linhas : altura < 0 ? -altura : altura;
     if (planos != 1 || largura <= 0 || altura == 0 || largura > 32768 || altura > 32768 ||
         largura * altura > pixelsDeBitmap)
         return {};
@@ -142,6 +142,8 @@ QImage decodificaDib(const std::uint8_t* p, std::size_t n, const std::uint8_t* b
         nBits = n - pos;
     }
 
+    if (alturaDoBitmap)
+        *alturaDoBitmap = int(altura);
     if (rle) {
         QImage img(int(largura), int(altura), QImage::Format_RGB32);
         return !img.isNull() && decodificaRle(bits, nBits, b, img, cores) ? img : QImage();

@@ -7,6 +7,7 @@
 #include <uemf_safe.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace vb::rtf::mf {
@@ -46,14 +47,16 @@ struct Registro {
                             : ponto(k + 8 * i));
         return v;
     }
-    // A bitmap given by offsets from the record's start.
-    QImage bitmap(std::size_t kBmi, bool paletaLógica, const std::vector<QRgb>& paleta,
-                  bool alfa = false) {
-        const std::size_t oBmi = u(kBmi), nBmi = u(kBmi + 4), oBits = u(kBmi + 8),
-                          nBits = u(kBmi + 12);
+    // A bitmap given by the offsets and sizes of its header and of its pixels, from the record's
+    // start; the fields lie in this order in every record that holds one.
+    QImage bitmap(std::size_t offBmi, bool paletaLógica, const std::vector<QRgb>& paleta,
+                  bool alfa = false, int linhas = 0, int* altura = nullptr) {
+        const std::size_t oBmi = u(offBmi), nBmi = u(offBmi + 4), oBits = u(offBmi + 8),
+                          nBits = u(offBmi + 12);
         if (ruim || !cabe(oBmi, nBmi) || !cabe(oBits, nBits))
             return {};
-        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta, alfa);
+        return decodificaDib(p + oBmi, nBmi, p + oBits, nBits, paletaLógica, paleta, alfa, linhas,
+                             altura);
     }
 };
 
@@ -99,6 +102,7 @@ void texto(Contexto& c, Registro& r, bool largo) {
         s.resize(qsizetype(n));
         for (std::size_t i = 0; i < n; ++i)
             s[qsizetype(i)] = QChar(char16_t(lê16(r.p + deslocamento + 2 * i)));
+        s = c.decodifica(std::move(s));
     } else {
         s = c.decodifica({r.p + deslocamento, n});
     }
@@ -110,45 +114,100 @@ void texto(Contexto& c, Registro& r, bool largo) {
     c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
 }
 
+// Where the fields of a block transfer lie: their offsets in the record, named as in its layout
+// (libuemf's record structures); nenhum: a field the record does not have.
+constexpr std::size_t nenhum = std::size_t(-1);
+struct Campos {
+    std::size_t xDest, yDest, cxDest, cyDest;
+    std::size_t dwRop; // the raster operation, ALPHABLEND's blend function, TRANSPARENTBLT's key
+    std::size_t xSrc, ySrc, cxSrc, cySrc;
+    std::size_t iUsageSrc, offBmiSrc, cbBmiSrc; // cbBmiSrc, offBitsSrc, cbBitsSrc follow offBmiSrc
+    std::size_t iStartScan, cScans;
+};
+
+template <class R> constexpr Campos camposDe() {
+    Campos k{};
+    k.xDest = offsetof(R, Dest.x), k.yDest = offsetof(R, Dest.y);
+    k.xSrc = offsetof(R, Src.x), k.ySrc = offsetof(R, Src.y);
+    // BITBLT's source is as large as its destination; SETDIBITSTODEVICE's destination as its
+    // source.
+    if constexpr (requires(R r) { r.cSrc; })
+        k.cxSrc = offsetof(R, cSrc.x), k.cySrc = offsetof(R, cSrc.y);
+    else
+        k.cxSrc = offsetof(R, cDest.x), k.cySrc = offsetof(R, cDest.y);
+    if constexpr (requires(R r) { r.cDest; })
+        k.cxDest = offsetof(R, cDest.x), k.cyDest = offsetof(R, cDest.y);
+    else
+        k.cxDest = k.cxSrc, k.cyDest = k.cySrc;
+    if constexpr (requires(R r) { r.dwRop; })
+        k.dwRop = offsetof(R, dwRop);
+    else if constexpr (requires(R r) { r.Blend; })
+        k.dwRop = offsetof(R, Blend);
+    else if constexpr (requires(R r) { r.TColor; })
+        k.dwRop = offsetof(R, TColor);
+    else
+        k.dwRop = nenhum;
+    k.iUsageSrc = offsetof(R, iUsageSrc);
+    k.offBmiSrc = offsetof(R, offBmiSrc), k.cbBmiSrc = offsetof(R, cbBmiSrc);
+    static_assert(offsetof(R, cbBmiSrc) == offsetof(R, offBmiSrc) + 4 &&
+                  offsetof(R, offBitsSrc) == offsetof(R, offBmiSrc) + 8 &&
+                  offsetof(R, cbBitsSrc) == offsetof(R, offBmiSrc) + 12);
+    if constexpr (requires(R r) { r.cScans; })
+        k.iStartScan = offsetof(R, iStartScan), k.cScans = offsetof(R, cScans);
+    else
+        k.iStartScan = k.cScans = nenhum;
+    return k;
+}
+
+const Campos& campos(std::uint32_t tipo) {
+    static constexpr Campos bitBlt = camposDe<U_EMRBITBLT>(),
+                            stretchBlt = camposDe<U_EMRSTRETCHBLT>(),
+                            alphaBlend = camposDe<U_EMRALPHABLEND>(),
+                            transparentBlt = camposDe<U_EMRTRANSPARENTBLT>(),
+                            stretchDibits = camposDe<U_EMRSTRETCHDIBITS>(),
+                            setDibitsToDevice = camposDe<U_EMRSETDIBITSTODEVICE>();
+    switch (tipo) {
+    case U_EMR_BITBLT:
+        return bitBlt;
+    case U_EMR_STRETCHBLT:
+        return stretchBlt;
+    case U_EMR_ALPHABLEND:
+        return alphaBlend;
+    case U_EMR_TRANSPARENTBLT:
+        return transparentBlt;
+    case U_EMR_STRETCHDIBITS:
+        return stretchDibits;
+    default:
+        return setDibitsToDevice;
+    }
+}
+
 // The block transfers. A damaged one is passed over: the rest of the picture is drawn.
 void transferência(Contexto& c, Registro& r, unsigned tipo) {
-    QRectF fonte, destino;
-    std::uint32_t rop = 0xCC0020;
-    std::size_t bmi = 0;
-    bool paletaLógica = false;
-    const bool deCima = tipo != U_EMR_STRETCHDIBITS && tipo != U_EMR_SETDIBITSTODEVICE;
-    if (deCima) { // BITBLT, STRETCHBLT, ALPHABLEND, TRANSPARENTBLT: one layout
-        destino = QRectF(r.ponto(24), QSizeF(r.s(32), r.s(36)));
-        rop = r.u(40); // the blend function, or the colour key
-        paletaLógica = r.u(80) == 1;
-        bmi = 84;
-        const QSizeF tamanho = tipo == U_EMR_BITBLT ? destino.size() : QSizeF(r.s(100), r.s(104));
-        fonte = QRectF(r.ponto(44), tamanho);
-        if (tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) {
-            if (!r.ruim && r.u(88) == 0) { // no bitmap: the brush alone
-                c.padrão(destino, rop);
-                return;
-            }
-        }
-    } else {
-        destino = QRectF(r.ponto(24), tipo == U_EMR_STRETCHDIBITS ? QSizeF(r.s(72), r.s(76))
-                                                                  : QSizeF(r.s(40), r.s(44)));
-        fonte = QRectF(r.ponto(32), QSizeF(r.s(40), r.s(44)));
-        paletaLógica = r.u(64) == 1;
-        if (tipo == U_EMR_STRETCHDIBITS)
-            rop = r.u(68);
-        bmi = 48;
-    }
-    if (r.ruim)
+    const Campos& k = campos(tipo);
+    const QRectF destino(r.ponto(k.xDest), QSizeF(r.s(k.cxDest), r.s(k.cyDest)));
+    std::uint32_t rop = k.dwRop == nenhum ? 0xCC0020 : r.u(k.dwRop);
+    const bool paletaLógica = r.u(k.iUsageSrc) == 1;
+    QRectF fonte(r.ponto(k.xSrc), QSizeF(r.s(k.cxSrc), r.s(k.cySrc)));
+    // SETDIBITSTODEVICE's bitmap is the lines it gives, from the scan início on.
+    const int linhas = k.cScans == nenhum ? 0 : int(r.u(k.cScans)),
+              início = k.iStartScan == nenhum ? 0 : int(r.u(k.iStartScan));
+    if (r.ruim || (k.cScans != nenhum && linhas <= 0))
         return;
+    if ((tipo == U_EMR_BITBLT || tipo == U_EMR_STRETCHBLT) && r.u(k.cbBmiSrc) == 0) {
+        c.padrão(destino, rop); // no bitmap: the brush alone
+        return;
+    }
     // AlphaBlend: the source's own alpha (premultiplied) when the blend function says so, and
     // a constant alpha over the whole of it.
     const bool alfa = tipo == U_EMR_ALPHABLEND && ((rop >> 24) & 0xFF) == U_AC_SRC_ALPHA;
-    QImage b = r.bitmap(bmi, paletaLógica, c.e.paleta, alfa);
+    int altura = 0;
+    QImage b = r.bitmap(k.offBmiSrc, paletaLógica, c.e.paleta, alfa, linhas, &altura);
     if (b.isNull())
         return;
-    if (!deCima) // y from the bottom line
-        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
+    // The DIB records count their source's y up from the bitmap's bottom line.
+    if (tipo == U_EMR_STRETCHDIBITS || tipo == U_EMR_SETDIBITSTODEVICE)
+        fonte.moveTop(início + altura - fonte.top() - fonte.height());
     if (tipo == U_EMR_ALPHABLEND) {
         c.bitmap(b, fonte, destino, 0xCC0020, ((rop >> 16) & 0xFF) / 255.0);
         return;
@@ -194,36 +253,6 @@ bool transfere(std::uint32_t tipo) {
            tipo == U_EMR_TRANSPARENTBLT;
 }
 
-// The records that draw and change nothing else.
-bool desenho(std::uint32_t tipo) {
-    if (transfere(tipo))
-        return true;
-    switch (tipo) {
-    case U_EMR_POLYBEZIER:
-    case U_EMR_POLYGON:
-    case U_EMR_POLYLINE:
-    case U_EMR_POLYPOLYLINE:
-    case U_EMR_POLYPOLYGON:
-    case U_EMR_POLYBEZIER16:
-    case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16:
-    case U_EMR_POLYPOLYLINE16:
-    case U_EMR_POLYPOLYGON16:
-    case U_EMR_SETPIXELV:
-    case U_EMR_ELLIPSE:
-    case U_EMR_RECTANGLE:
-    case U_EMR_ROUNDRECT:
-    case U_EMR_ARC:
-    case U_EMR_CHORD:
-    case U_EMR_PIE:
-    case U_EMR_EXTTEXTOUTA:
-    case U_EMR_EXTTEXTOUTW:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The record types toca reads.
 bool lido(std::uint32_t tipo) {
     return (tipo >= U_EMR_POLYBEZIER && tipo <= U_EMR_SETBKCOLOR &&
@@ -238,6 +267,7 @@ bool lido(std::uint32_t tipo) {
            (tipo >= U_EMR_CREATEMONOBRUSH && tipo <= U_EMR_EXTCREATEPEN);
 }
 
+// A damaged record is passed over: it draws nothing and sets nothing.
 bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência) {
     Estado& e = c.e;
     switch (tipo) {
@@ -290,14 +320,16 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
                 c.polilinha(p);
         break;
     }
-    case U_EMR_SETWINDOWEXTEX:
-        e.janelaExtensão = r.ponto(8);
+    case U_EMR_SETWINDOWEXTEX: // an extent of zero fails, and the extent stays
+        if (r.s(8) != 0 && r.s(12) != 0)
+            e.janelaExtensão = r.ponto(8);
         break;
     case U_EMR_SETWINDOWORGEX:
         e.janelaOrigem = r.ponto(8);
         break;
     case U_EMR_SETVIEWPORTEXTEX:
-        e.vistaExtensão = r.ponto(8);
+        if (r.s(8) != 0 && r.s(12) != 0)
+            e.vistaExtensão = r.ponto(8);
         break;
     case U_EMR_SETVIEWPORTORGEX:
         e.vistaOrigem = r.ponto(8);
@@ -306,9 +338,7 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     case U_EMR_SCALEWINDOWEXTEX: {
         QPointF& x = tipo == U_EMR_SCALEWINDOWEXTEX ? e.janelaExtensão : e.vistaExtensão;
         const double xn = r.s(8), xd = r.s(12), yn = r.s(16), yd = r.s(20);
-        if (xd == 0 || yd == 0)
-            c.falha();
-        else
+        if (xd != 0 && yd != 0 && xn != 0 && yn != 0)
             x = QPointF(x.x() * xn / xd, x.y() * yn / yd);
         break;
     }
@@ -416,10 +446,10 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     case U_EMR_CREATEDIBPATTERNBRUSHPT: {
         Objeto o(Objeto::Tipo::Pincel);
         o.pincel.estilo = 5;
-        o.pincel.padrão = r.bitmap(16, r.u(12) == 1, e.paleta);
-        if (o.pincel.padrão.isNull())
-            c.falha();
-        else
+        o.pincel.padrão =
+            r.bitmap(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
+                     r.u(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, iUsage)) == 1, e.paleta);
+        if (!o.pincel.padrão.isNull())
             c.põeObjeto(r.u(8), o);
         break;
     }
@@ -494,10 +524,6 @@ bool toca(Contexto& c, Registro& r, unsigned tipo, const QTransform& referência
     default:
         break;
     }
-    // A drawing record damaged on its own draws nothing; a damaged state or object record
-    // leaves the rest unsure, and the picture is given up.
-    if (r.ruim && !desenho(tipo))
-        c.falha();
     return true;
 }
 
@@ -541,10 +567,14 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
     for (std::size_t pos = 0; !c.falhou;) {
         // The record's size within the data, then libuemf's check of its counts and offsets.
         const char* registro = reinterpret_cast<const char*>(p) + pos;
+        // A record cut short, or of a size that cannot be: the picture ends there, with the
+        // records before it drawn.
         if (pos + 8 > tamanho)
-            return false;
+            return true;
         const std::uint32_t tipo = lê32(p + pos), n = lê32(p + pos + 4);
-        if (n < 8 || n % 4 != 0 || n > tamanho - pos || !c.registro())
+        if (n < 8 || n % 4 != 0 || n > tamanho - pos)
+            return true;
+        if (!c.registro())
             return false;
         // Records the player draws nothing from are passed over unread (libuemf has no check
         // for some of them, and says so on the console).
@@ -552,12 +582,10 @@ bool tocaEmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem) {
             pos += n;
             continue;
         }
-        // A drawing record that fails its own check is passed over. The block transfers
-        // skip libuemf's check, so that a bitmap shorter than its header still shows the
-        // lines it holds.
+        // A record that fails its own check is passed over, as Windows goes on after a call
+        // that fails. The block transfers skip libuemf's check, so that a bitmap shorter than
+        // its header still shows the lines it holds.
         if (!transfere(tipo) && !U_emf_record_safe(registro)) {
-            if (!desenho(tipo))
-                return false;
             pos += n;
             continue;
         }

@@ -54,6 +54,68 @@ struct Registro {
     }
 };
 
+// An extent of zero, which Windows refuses: the call fails and the extent stays.
+bool zero(QPointF extensão) {
+    return extensão.x() == 0 || extensão.y() == 0;
+}
+
+// The parameter words that a record of a fixed layout needs: one shorter is damaged and passed
+// over whole, so that no state is set from half a record.
+std::size_t palavrasMínimas(unsigned função) {
+    switch (função) {
+    case 0x0102: // SETBKMODE
+    case 0x0103: // SETMAPMODE
+    case 0x0104: // SETROP2
+    case 0x0106: // SETPOLYFILLMODE
+    case 0x012E: // SETTEXTALIGN
+    case 0x0127: // RESTOREDC
+    case 0x012C: // SELECTCLIPREGION
+    case 0x012D: // SELECTOBJECT
+    case 0x0234: // SELECTPALETTE
+    case 0x01F0: // DELETEOBJECT
+        return 1;
+    case 0x0201: // SETBKCOLOR
+    case 0x0209: // SETTEXTCOLOR
+    case 0x020B: // the window's and viewport's origins and extents
+    case 0x020C:
+    case 0x020D:
+    case 0x020E:
+    case 0x020F:
+    case 0x0211:
+    case 0x0213: // LINETO
+    case 0x0214: // MOVETO
+        return 2;
+    case 0x0410: // SCALEWINDOWEXT
+    case 0x0412: // SCALEVIEWPORTEXT
+    case 0x0415: // EXCLUDECLIPRECT
+    case 0x0416: // INTERSECTCLIPRECT
+    case 0x041B: // RECTANGLE
+    case 0x0418: // ELLIPSE
+    case 0x041F: // SETPIXEL
+    case 0x02FC: // CREATEBRUSHINDIRECT
+        return 4;
+    case 0x02FA: // CREATEPENINDIRECT
+        return 5;
+    case 0x061C: // ROUNDRECT
+    case 0x061D: // PATBLT
+        return 6;
+    case 0x0817: // ARC
+    case 0x081A: // PIE
+    case 0x0830: // CHORD
+        return 8;
+    case 0x02FB: // CREATEFONTINDIRECT, before its face
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+// The records that create an object.
+bool criaObjeto(unsigned função) {
+    return função == 0x02FA || função == 0x02FC || função == 0x02FB || função == 0x00F7 ||
+           função == 0x0142 || função == 0x01F9 || função == 0x06FF;
+}
+
 // The first window, viewport and mapping mode that the records set.
 struct Geometria {
     QPointF janelaOrigem, janelaExtensão, vistaOrigem, vistaExtensão;
@@ -75,11 +137,11 @@ Geometria lêGeometria(const char* início, const char* fim) {
             g.modo = r.u(0);
         else if (função == 0x020B && !g.temOrigem)
             g.janelaOrigem = r.yx(0), g.temOrigem = !r.ruim;
-        else if (função == 0x020C && !g.janela)
+        else if (função == 0x020C && !g.janela && !zero(r.yx(0)))
             g.janelaExtensão = r.yx(0), g.janela = !r.ruim;
         else if (função == 0x020D && !g.temVistaOrigem)
             g.vistaOrigem = r.yx(0), g.temVistaOrigem = !r.ruim;
-        else if (função == 0x020E && !g.vista)
+        else if (função == 0x020E && !g.vista && !zero(r.yx(0)))
             g.vistaExtensão = r.yx(0), g.vista = !r.ruim;
         p += n;
     }
@@ -153,55 +215,93 @@ void texto(Contexto& c, Registro& r, bool estendido) {
         c.texto(ponto, s, avanços, opções, temCaixa ? &caixa : nullptr);
 }
 
-// The block transfers with a bitmap in the record: the source rectangle, the destination and
-// where the bitmap starts; the form without a bitmap only paints with the brush.
+// The parameter words of a block transfer (after the record's size and function), named as in
+// the record layout; nenhum: a field the record does not have. A transfer without a bitmap holds
+// a reserved word after its raster operation.
+constexpr std::size_t nenhum = std::size_t(-1);
+struct Parâmetros {
+    std::size_t rasterOperation, ySrc, xSrc, srcHeight, srcWidth, yDest, xDest, destHeight,
+        destWidth, bitmap, colorUsage = nenhum, scanCount = nenhum, startScan = nenhum;
+};
+// DIBBITBLT and BITBLT copy without stretching: one height and width for both rectangles.
+constexpr Parâmetros dibBitBlt{.rasterOperation = 0,
+                               .ySrc = 2,
+                               .xSrc = 3,
+                               .srcHeight = 4,
+                               .srcWidth = 5,
+                               .yDest = 6,
+                               .xDest = 7,
+                               .destHeight = 4,
+                               .destWidth = 5,
+                               .bitmap = 8};
+constexpr Parâmetros dibStretchBlt{.rasterOperation = 0,
+                                   .ySrc = 4,
+                                   .xSrc = 5,
+                                   .srcHeight = 2,
+                                   .srcWidth = 3,
+                                   .yDest = 8,
+                                   .xDest = 9,
+                                   .destHeight = 6,
+                                   .destWidth = 7,
+                                   .bitmap = 10};
+constexpr Parâmetros stretchDib{.rasterOperation = 0,
+                                .ySrc = 5,
+                                .xSrc = 6,
+                                .srcHeight = 3,
+                                .srcWidth = 4,
+                                .yDest = 9,
+                                .xDest = 10,
+                                .destHeight = 7,
+                                .destWidth = 8,
+                                .bitmap = 11,
+                                .colorUsage = 2};
+// SETDIBTODEV: a plain copy of the lines given, without stretching.
+constexpr Parâmetros setDibToDev{.rasterOperation = nenhum,
+                                 .ySrc = 3,
+                                 .xSrc = 4,
+                                 .srcHeight = 5,
+                                 .srcWidth = 6,
+                                 .yDest = 7,
+                                 .xDest = 8,
+                                 .destHeight = 5,
+                                 .destWidth = 6,
+                                 .bitmap = 9,
+                                 .colorUsage = 0,
+                                 .scanCount = 1,
+                                 .startScan = 2};
+constexpr Parâmetros bitBlt = dibBitBlt, stretchBlt = dibStretchBlt;
+
+Parâmetros parâmetros(unsigned função, bool semBitmap) {
+    Parâmetros k = função == 0x0940   ? dibBitBlt
+                   : função == 0x0B41 ? dibStretchBlt
+                   : função == 0x0F43 ? stretchDib
+                   : função == 0x0922 ? bitBlt
+                   : função == 0x0B23 ? stretchBlt
+                                      : setDibToDev;
+    if (semBitmap)
+        for (std::size_t* i : {&k.ySrc, &k.xSrc, &k.srcHeight, &k.srcWidth, &k.yDest, &k.xDest,
+                               &k.destHeight, &k.destWidth})
+            ++*i;
+    return k;
+}
+
+// The block transfers with a bitmap in the record (a device-independent one, or the old
+// device-dependent one of BITBLT and STRETCHBLT); DIBBITBLT and DIBSTRETCHBLT without one only
+// paint with the brush.
 void transferência(Contexto& c, Registro& r, unsigned função) {
-    const std::uint32_t rop = r.u32(0);
-    QRectF fonte, destino;
-    std::size_t k = 0;
-    bool semBitmap = false;
-    bool paletaLógica = false;
-    switch (função) {
-    case 0x0940: // DIBBITBLT
-        semBitmap = r.palavras == 9;
-        k = semBitmap ? 5 : 4;
-        fonte = QRectF(r.s(3), r.s(2), r.s(k + 1), r.s(k));
-        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
-        k += 4;
-        break;
-    case 0x0B41: // DIBSTRETCHBLT
-        semBitmap = r.palavras == 11;
-        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
-        k = semBitmap ? 7 : 6;
-        destino = QRectF(r.s(k + 3), r.s(k + 2), r.s(k + 1), r.s(k));
-        k += 4;
-        break;
-    case 0x0F43: // STRETCHDIB
-        paletaLógica = r.u(2) == 1;
-        fonte = QRectF(r.s(6), r.s(5), r.s(4), r.s(3));
-        destino = QRectF(r.s(10), r.s(9), r.s(8), r.s(7));
-        k = 11;
-        break;
-    case 0x0922: // BITBLT with a device-dependent bitmap
-        fonte = QRectF(r.s(3), r.s(2), r.s(5), r.s(4));
-        destino = QRectF(r.s(7), r.s(6), r.s(5), r.s(4));
-        k = 8;
-        break;
-    case 0x0B23: // STRETCHBLT with a device-dependent bitmap
-        fonte = QRectF(r.s(5), r.s(4), r.s(3), r.s(2));
-        destino = QRectF(r.s(9), r.s(8), r.s(7), r.s(6));
-        k = 10;
-        break;
-    default: { // SETDIBTODEV: the pixels given are the source's lines from the first scan on
-        paletaLógica = r.u(0) == 1;
-        const double largura = r.s(6), altura = r.s(5);
-        fonte = QRectF(r.s(4), r.s(3), largura, altura);
-        destino = QRectF(r.s(8), r.s(7), largura, altura);
-        k = 9;
-        break;
-    }
-    }
-    if (r.ruim)
+    const bool semBitmap =
+        (função == 0x0940 && r.palavras == 9) || (função == 0x0B41 && r.palavras == 11);
+    const Parâmetros k = parâmetros(função, semBitmap);
+    const std::uint32_t rop = k.rasterOperation == nenhum ? 0xCC0020 : r.u32(k.rasterOperation);
+    QRectF fonte(r.s(k.xSrc), r.s(k.ySrc), r.s(k.srcWidth), r.s(k.srcHeight));
+    const QRectF destino(r.s(k.xDest), r.s(k.yDest), r.s(k.destWidth), r.s(k.destHeight));
+    // STRETCHDIB and SETDIBTODEV, the DIB records, say how their colours are given.
+    const bool registroDib = k.colorUsage != nenhum;
+    const bool paletaLógica = registroDib && r.u(k.colorUsage) == 1;
+    // SETDIBTODEV's bitmap is the lines it gives, from the scan início on.
+    const int linhas = k.scanCount == nenhum ? 0 : r.u(k.scanCount),
+              início = k.startScan == nenhum ? 0 : r.u(k.startScan);
+    if (r.ruim || (k.scanCount != nenhum && linhas == 0))
         return;
     if (semBitmap) {
         // Without a bitmap only the operations that take none are drawn; one that needs a
@@ -211,51 +311,29 @@ void transferência(Contexto& c, Registro& r, unsigned função) {
             c.padrão(destino, rop);
         return;
     }
-    const std::size_t n = 2 * (r.palavras - k);
-    const std::uint8_t* dados = r.bytes(k, n);
-    const QImage b = função == 0x0922 || função == 0x0B23
-                         ? decodificaBitmap16(dados, n)
-                         : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta);
+    const std::size_t n = 2 * (r.palavras - k.bitmap);
+    const std::uint8_t* dados = r.bytes(k.bitmap, n);
+    int altura = 0;
+    const QImage b =
+        função == 0x0922 || função == 0x0B23
+            ? decodificaBitmap16(dados, n)
+            : decodificaDib(dados, n, nullptr, 0, paletaLógica, c.e.paleta, false, linhas, &altura);
     if (b.isNull()) // damaged: passed over
         return;
-    if (função == 0x0D33) {
-        // Its source's y counts from the bitmap's bottom line.
-        fonte.moveTop(b.offset().y() + b.height() - fonte.top() - fonte.height());
-    }
+    if (registroDib) // they count their source's y up from the bitmap's bottom line
+        fonte.moveTop(início + altura - fonte.top() - fonte.height());
     c.bitmap(b, fonte, destino, rop);
 }
 
-// The records that draw and change nothing else.
-bool desenho(unsigned função) {
-    switch (função) {
-    case 0x0325: // POLYLINE
-    case 0x0324: // POLYGON
-    case 0x0538: // POLYPOLYGON
-    case 0x041B: // RECTANGLE
-    case 0x061C: // ROUNDRECT
-    case 0x0418: // ELLIPSE
-    case 0x0817: // ARC
-    case 0x081A: // PIE
-    case 0x0830: // CHORD
-    case 0x041F: // SETPIXEL
-    case 0x0521: // TEXTOUT
-    case 0x0A32: // EXTTEXTOUT
-    case 0x061D: // PATBLT
-    case 0x0940: // the block transfers
-    case 0x0B41:
-    case 0x0F43:
-    case 0x0D33:
-    case 0x0922:
-    case 0x0B23:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Plays one record; false at the end record.
+// A damaged record is passed over, as Windows goes on after a call that fails; a damaged object
+// keeps its place in the table, so that the objects after it keep their numbers.
 bool toca(Contexto& c, Registro& r, unsigned função) {
     Estado& e = c.e;
+    if (r.palavras < palavrasMínimas(função)) {
+        if (criaObjeto(função))
+            c.criaObjeto(Objeto(Objeto::Tipo::Outro));
+        return true;
+    }
     switch (função) {
     case 0x0000:
         return false;
@@ -284,13 +362,15 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
         e.janelaOrigem = r.yx(0);
         break;
     case 0x020C:
-        e.janelaExtensão = r.yx(0);
+        if (!zero(r.yx(0)))
+            e.janelaExtensão = r.yx(0);
         break;
     case 0x020D:
         e.vistaOrigem = r.yx(0);
         break;
     case 0x020E:
-        e.vistaExtensão = r.yx(0);
+        if (!zero(r.yx(0)))
+            e.vistaExtensão = r.yx(0);
         break;
     case 0x020F: // OFFSETWINDOWORG
         e.janelaOrigem += r.yx(0);
@@ -302,9 +382,7 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
     case 0x0412: { // SCALEVIEWPORTEXT
         QPointF& x = função == 0x0410 ? e.janelaExtensão : e.vistaExtensão;
         const double yd = r.s(0), yn = r.s(1), xd = r.s(2), xn = r.s(3);
-        if (xd == 0 || yd == 0)
-            c.falha();
-        else
+        if (xd != 0 && yd != 0 && !zero({xn, yn}))
             x = QPointF(x.x() * xn / xd, x.y() * yn / yd);
         break;
     }
@@ -385,8 +463,7 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
     case 0x02FA: { // CREATEPENINDIRECT
         Objeto o(Objeto::Tipo::Caneta);
         o.caneta = canetaDe(r);
-        if (!r.ruim)
-            c.criaObjeto(o);
+        c.criaObjeto(o);
         break;
     }
     case 0x02FC: { // CREATEBRUSHINDIRECT
@@ -396,8 +473,7 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
         o.pincel.hachura = r.u(3);
         if (o.pincel.estilo != 0 && o.pincel.estilo != 1 && o.pincel.estilo != 2)
             o.pincel.estilo = 0; // a pattern named without its bitmap: solid
-        if (!r.ruim)
-            c.criaObjeto(o);
+        c.criaObjeto(o);
         break;
     }
     case 0x0142: { // DIBCREATEPATTERNBRUSH
@@ -405,17 +481,13 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
         o.pincel.estilo = 5;
         const std::size_t n = r.palavras > 2 ? 2 * (r.palavras - 2) : 0;
         o.pincel.padrão = decodificaDib(r.bytes(2, n), n, nullptr, 0, r.u(1) == 1, e.paleta);
-        if (o.pincel.padrão.isNull())
-            c.falha();
-        else
-            c.criaObjeto(o);
+        c.criaObjeto(o.pincel.padrão.isNull() ? Objeto(Objeto::Tipo::Outro) : o);
         break;
     }
     case 0x02FB: { // CREATEFONTINDIRECT
         Objeto o(Objeto::Tipo::Fonte);
         o.fonte = fonteDe(r);
-        if (!r.ruim)
-            c.criaObjeto(o);
+        c.criaObjeto(o);
         break;
     }
     case 0x00F7: { // CREATEPALETTE
@@ -424,8 +496,7 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
         const std::uint8_t* p = r.bytes(2, 4 * n);
         for (std::size_t i = 0; p && i < n; ++i)
             o.paleta.push_back(qRgb(p[4 * i + 1], p[4 * i + 2], p[4 * i + 3]));
-        if (!r.ruim)
-            c.criaObjeto(o);
+        c.criaObjeto(r.ruim ? Objeto(Objeto::Tipo::Outro) : o);
         break;
     }
     case 0x01F9: // CREATEPATTERNBRUSH: a device-dependent pattern, taken as solid black
@@ -455,10 +526,6 @@ bool toca(Contexto& c, Registro& r, unsigned função) {
     default:
         break; // records that draw nothing we keep, or that we do not know
     }
-    // A drawing record damaged on its own draws nothing; a damaged state or object record
-    // leaves the rest unsure, and the picture is given up.
-    if (r.ruim && !desenho(função))
-        c.falha();
     return true;
 }
 
@@ -506,9 +573,12 @@ bool tocaWmf(const std::uint8_t* dados, std::size_t tamanho, QImage& imagem, int
     c.objetos.resize(std::min<std::size_t>(cabeçalho.nObjects, objetosMáximos));
 
     for (const char* p = registros; !c.falhou;) {
-        // A record cut short, of size zero or running past the end: the picture is damaged.
+        // A record cut short, of size zero or running past the end: the picture ends there, with
+        // the records before it drawn.
         const std::size_t n = p < fim ? U_WMRRECSAFE_get(p, fim) : 0;
-        if (n < 6 || !c.registro())
+        if (n < 6)
+            return true;
+        if (!c.registro())
             return false;
         Registro r{reinterpret_cast<const std::uint8_t*>(p), n / 2 - 3};
         if (!toca(c, r, lê16(r.p + 4)))

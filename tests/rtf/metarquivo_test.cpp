@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -319,9 +320,6 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
     };
     // clang-format off
     std::vector<Caso> casos = {
-        {"cut short", Bytes(bom.begin(), bom.end() - 10)},
-        {"no end record", Pintado([](Wmf& w) { w.r(0x041B, tudo); }).bytes(16, false)},
-        {"record of size 0", Janela().r(0x041B, tudo, 0).bytes()},
         {"pen 0x4000 units wide",
          Janela().r(0x02FA, {0, 0x4000, 0, 0, 0}).r(0x012D, {0}).r(0x041B, tudo).bytes()},
         {"pen 0xFFFF units wide",
@@ -333,18 +331,8 @@ TEST(Metarquivo, DanificadosDãoImagemNula) {
              Wmf w;
              return w.r(0x020C, {0, 0}).r(0x041B, tudo).bytes();
          }()},
-        {"window made zero", Janela().r(0x020C, {0, 0}).r(0x041B, tudo).bytes()},
         {"huge scale", Janela().r(0x020C, {1, 1}).r(0x041B, {30000, 30000, 0, 0}).bytes()},
-        {"object index out of range", Janela().r(0x012D, {5000}).bytes()},
-        {"EMF cut short", Bytes(emfBom.begin(), emfBom.end() - 8), TipoMetarquivo::Emf},
-        {"EMF record of size 6",
-         [&] {
-             Bytes b = emfBom;
-             b[88 + 4] = 6;
-             return b;
-         }(),
-         TipoMetarquivo::Emf},
-        {"EMF object index out of range", Emf().r(37, {5000}).bytes(200, 100),
+        {"object past the limit", Emf().r(39, {5000, 0, 0xFF, 0}).bytes(200, 100),
          TipoMetarquivo::Emf},
         {"EMF no header", Bytes(emfBom.begin() + 88, emfBom.end()), TipoMetarquivo::Emf},
     };
@@ -443,6 +431,140 @@ TEST(Metarquivo, RegistroDanificadoÉPuladoEORestoDesenhado) {
         for (const Ponto& p : c.pontos)
             EXPECT_EQ(img.pixelColor(p.x, p.y), p.cor) << c.nome << " at " << p.x << "," << p.y;
     }
+}
+
+// The colours at the points given, a letter each: K black, B blue, G green, R red, W white.
+std::string Cores(const QImage& img, const std::vector<QPoint>& pontos) {
+    static const QRgb cores[] = {0, 0xFF, 0xFF00, 0xFF0000, 0xFFFFFF};
+    std::string s = img.isNull() ? "null" : "";
+    for (std::size_t i = 0; !img.isNull() && i < pontos.size(); ++i)
+        s += "KBGRW?"[std::find(cores, cores + 5, img.pixel(pontos[i]) & 0xFFFFFF) - cores];
+    return s;
+}
+
+struct Caso {
+    const char* nome;
+    Bytes metarquivo;
+    std::string cores;
+    TipoMetarquivo tipo = TipoMetarquivo::Wmf;
+};
+constexpr auto emf = TipoMetarquivo::Emf;
+
+TEST(Metarquivo, BitmapCurtoNoLugarDasSuasLinhas) {
+    // 2 x 4 pixels, lines red, green, blue and black from the top, bottom-up; top-down (written
+    // from the bottom line under a negative height) with its first two lines only; bottom-up
+    // with its top two only (scans 2 and 3).
+    const Bytes inteiro =
+        teste::dib(2, 4, 24, {}, {0xFF0000, 0xFF0000, 0xFF00, 0xFF00, 0xFF, 0xFF, 0, 0});
+    Bytes topo = teste::dib(2, 4, 24, {}, {0, 0, 0xFF, 0xFF, 0xFF00, 0xFF00, 0xFF0000, 0xFF0000});
+    std::fill(topo.begin() + 8, topo.begin() + 12, 0xFF), topo[8] = 0xFC, topo.resize(56);
+    Bytes faixa(inteiro.begin(), inteiro.begin() + 40);
+    faixa.insert(faixa.end(), inteiro.begin() + 56, inteiro.end());
+    // Drawn onto the whole picture: WMF window 2 x 4, the same in EMF by its mapping.
+    auto wmf = [](unsigned função, std::vector<unsigned> p, const Bytes& b) {
+        return Wmf().r(0x020B, {0, 0}).r(0x020C, {4, 2}).rb(função, p, b).bytes();
+    };
+    auto dib = [](std::uint32_t tipo, const Bytes& b, std::vector<std::uint32_t> fim) {
+        const auto bmi = std::uint32_t(68 + 4 * fim.size()), bits = std::uint32_t(b.size() - 40);
+        std::vector<std::uint32_t> p = {0, 0, 0, 0, 0, 0, 0, 0, 2, 4, bmi, 40, bmi + 40, bits, 0};
+        p.insert(p.end(), fim.begin(), fim.end());
+        return Emf().r(17, {8}).r(9, {2, 4}).r(11, {200, 100}).r(tipo, p, b).bytes(200, 100);
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"EMF STRETCHDIBITS, top-down", dib(81, topo, {0xCC0020, 2, 4}), "RGWW", emf},
+        {"EMF SETDIBITSTODEVICE, top-down", dib(80, topo, {0, 4}), "RGWW", emf},
+        {"EMF SETDIBITSTODEVICE, scans 2 and 3", dib(80, faixa, {2, 2}), "RGWW", emf},
+        {"STRETCHDIB, bottom half", wmf(0x0F43, {32, 204, 0, 2, 2, 0, 0, 4, 2, 0, 0}, inteiro),
+         "BBKK"},
+        {"SETDIBTODEV, top-down", wmf(0x0D33, {0, 4, 0, 0, 0, 4, 2, 0, 0}, topo), "RGWW"},
+        {"SETDIBTODEV, scans 2 and 3", wmf(0x0D33, {0, 2, 2, 0, 0, 4, 2, 0, 0}, faixa), "RGWW"},
+    };
+    // clang-format on
+    for (const Caso& c : casos)
+        EXPECT_EQ(Cores(Desenha(c.metarquivo, c.tipo), {{9, 12}, {9, 37}, {9, 62}, {9, 87}}),
+                  c.cores)
+            << c.nome;
+}
+
+TEST(Metarquivo, ChamadaQueFalhaÉPuladaEORestoDesenhado) {
+    // Each failing call comes before a red right half; the left half shows the state after it.
+    auto emfDano = [](const std::function<void(Emf&)>& dano) {
+        Emf e = Emf().r(39, {1, 0, 0xFF, 0}).r(37, {1});
+        dano(e);
+        return e.r(37, {1}).r(43, {100, 0, 200, 100}).bytes(200, 100);
+    };
+    const Bytes cortado = Dano(0x041B, {1000, 2000, 0, 1000}), emfCortado = emfDano([](Emf&) {});
+    // clang-format off
+    const Caso casos[] = {
+        {"selecting a missing object", Dano(0x012D, {5000}), "WR"},
+        {"deleting a missing object", Dano(0x01F0, {5000}), "WR"},
+        {"zero window extent", Dano(0x020C, {0, 0}), "WR"},
+        {"short CREATEPENINDIRECT keeps its place in the table", Pintado([](Wmf& w) {
+             w.r(0x02FA, {0, 3}).r(0x02FC, {0, 0, 0xFF, 0}).r(0x012D, {3}).r(0x041B, tudo);
+             w.r(0x012D, {0}).r(0x041B, {1000, 2000, 0, 1000}); }).bytes(), "BR"},
+        {"cut in its last record", Bytes(cortado.begin(), cortado.end() - 10), "WR"},
+        {"EMF selecting a missing object", emfDano([](Emf& e) { e.r(37, {5000}); }), "WR", emf},
+        {"EMF object past the header's count", emfDano([](Emf& e) {
+             e.r(39, {20, 0, 0xFF0000, 0}).r(37, {20}).r(43, {0, 0, 100, 100}); }), "BR", emf},
+        {"EMF zero window extent", emfDano([](Emf& e) { e.r(17, {8}).r(9, {0, 0}); }), "WR", emf},
+        {"EMF cut in its end record", Bytes(emfCortado.begin(), emfCortado.end() - 8), "WR", emf},
+    };
+    // clang-format on
+    for (const Caso& c : casos)
+        EXPECT_EQ(Cores(Desenha(c.metarquivo, c.tipo), {{50, 50}, {150, 50}}), c.cores) << c.nome;
+}
+
+TEST(Metarquivo, CanetaDentroDaMoldura) {
+    // A black pen 20 pixels wide, no brush, round the box 50..150 x 25..75: inside the frame its
+    // stroke is 50..70 at the left edge (not 40..60, centred on it).
+    auto figura = [&](unsigned função, std::vector<unsigned> p) {
+        p.insert(p.end(), {750, 1500, 250, 500});
+        Wmf w = Janela();
+        w.r(0x02FA, {6, 200, 0, 0, 0}).r(0x02FC, {1, 0, 0, 0}).r(0x012D, {0}).r(0x012D, {1});
+        return Cores(Desenha(w.r(função, p).bytes()), {{45, 50}, {65, 50}});
+    };
+    const std::vector<unsigned> metade = {750, 1000, 250, 1000}; // from the top to the bottom
+    // clang-format off
+    for (auto [função, p] : {std::pair{0x041Bu, std::vector<unsigned>{}}, {0x0418u, {}},
+             {0x061Cu, {100, 100}}, {0x081Au, metade}, {0x0830u, metade}, {0x0817u, metade}})
+        EXPECT_EQ(figura(função, p), "WK") << std::hex << função;
+    // clang-format on
+}
+
+TEST(Metarquivo, FonteDeSímbolosComoNoTexto) {
+    // A 30-pixel font at (100, 50) of the picture: the symbol font's text puts its ink where its
+    // characters, mapped as the rich text maps them, put theirs in the default face.
+    auto wmf = [](const char* face, const std::string& bytes) {
+        Wmf w = Janela();
+        w.r(0x02FB, teste::fonteWmf(-300, face, 400, 2)).r(0x012D, {0});
+        return Tinta(Desenha(w.textOut(1000, 500, bytes).bytes()));
+    };
+    // EMF: a font record (height, weight, character set; face), then EXTTEXTOUTW.
+    auto emfTexto = [](const std::string& face, int conjunto, const std::u16string& s) {
+        Bytes nome(64, 0), t;
+        for (std::size_t i = 0; i < face.size(); ++i)
+            nome[2 * i] = std::uint8_t(face[i]);
+        for (char16_t c : s)
+            teste::põe16(t, c);
+        const auto n = std::uint32_t(s.size()), c = std::uint32_t(conjunto) << 24;
+        Emf e = Emf().r(82, {1, std::uint32_t(-30), 0, 0, 0, 400, c, 0}, nome).r(37, {1});
+        e.r(84, {0, 0, 0, 0, 1, 0, 0, 100, 50, n, 60, 0x100, 0}, t);
+        return Tinta(Desenha(e.bytes(200, 100), emf));
+    };
+    const std::u16string marcas = u"\u25CF \u25A0 \u2713";
+    ASSERT_FALSE(emfTexto("", 0, marcas).isEmpty());
+    // clang-format off
+    const struct { const char* nome; QRect tinta; std::u16string texto; } casos[] = {
+        {"WMF Wingdings bytes", wmf("Wingdings", "l n \xFC"), marcas},
+        {"WMF Symbol bullet", wmf("Symbol", "\xB7"), u"\u2022"},
+        {"EMF Wingdings bytes", emfTexto("Wingdings", 2, u"l n \u00FC"), marcas},
+        {"EMF Wingdings private range",
+         emfTexto("Wingdings", 2, u"\uF06C\uF020\uF06E\uF020\uF0FC"), marcas},
+    };
+    // clang-format on
+    for (const auto& c : casos)
+        EXPECT_EQ(c.tinta, emfTexto("", 0, c.texto)) << c.nome;
 }
 
 } // namespace
