@@ -1,9 +1,14 @@
 #include "ambiente.h"
 
 #include "arquivos.h"
+#include "registros.h"
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -218,6 +223,55 @@ TEST_F(Arquivos, UmaLeituraPorPassoVêAsMudançasDoPasso) {
             agora << n + "=" + Ler("QVCurso/" + n);
         EXPECT_EQ(agora, caso.ficam) << &caso - casos;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Names whose bytes differ but decode alike ("caf\xe9.htm" in Windows-1252 and the UTF-8
+// "café.htm"): a name reaches one of them by a fixed order, whatever the order of the listing
+// (by the index or by a scan), and Dir lists each once under a name that reaches it again.
+TEST_F(Arquivos, NomesQueSeDecodificamIgual) {
+    const struct {
+        std::vector<std::string> nomes; // made in this order
+        const char* pedido;
+        std::string alcança;
+    } casos[] = {
+        {{"caf\xe9.htm", "café.htm"}, "CAFÉ.HTM", "café.htm"},
+        {{"café.htm", "caf\xe9.htm"}, "CAFÉ.HTM", "café.htm"},
+        {{"a\xe7\xe3o.txt", "AÇÃO.TXT"}, "ação.txt", "AÇÃO.TXT"},
+        {{"caf\xe9.htm", "CAF\xc9.HTM"}, "Café.htm", "CAF\xc9.HTM"}, // neither UTF-8: smaller
+        {{"CAF\xc9.HTM", "caf\xe9.htm", "café.htm"}, "Café.htm", "café.htm"},
+    };
+    Criar("novo.txt", "novo");
+    const std::string base = QFile::encodeName(c).toStdString() + "/";
+    auto ler = [&](const std::string& n) {
+        std::ifstream f(base + n);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    int k = 0;
+    for (const auto& caso : casos)
+        for (bool índice : {false, true}) {
+            const QString p = QString("c:\\k%1\\").arg(++k);
+            const std::string pasta = "k" + std::to_string(k) + "/";
+            std::filesystem::create_directory(base + pasta);
+            for (const std::string& n : caso.nomes)
+                std::ofstream(base + pasta + n) << n;
+            std::optional<LeituraÚnica> leitura;
+            if (índice)
+                leitura.emplace();
+            std::set<std::string> alcançados;
+            const QStringList lista = DirLista(p + "*.*", vbHidden);
+            for (const QString& n : lista)
+                alcançados.insert(LerArquivo(p + n, 100).toStdString());
+            EXPECT_EQ(lista.size(), qsizetype(caso.nomes.size())) << k;
+            EXPECT_EQ(alcançados, std::set<std::string>(caso.nomes.begin(), caso.nomes.end())) << k;
+            FileCopy("c:\\novo.txt", p + QString::fromUtf8(caso.pedido));
+            for (const std::string& n : caso.nomes)
+                EXPECT_EQ(ler(pasta + n), n == caso.alcança ? "novo" : n) << k;
+            std::filesystem::remove_all(base + pasta); // QTemporaryDir cannot remove these
+        }
 }
 
 } // namespace
