@@ -178,8 +178,16 @@ preparar() {
     local origem fonte=${2:-nenhum}
     origem=$(realpath "$1")
     temp=$(mktemp -d "${TMPDIR:-/tmp}/qv-aceite.XXXXXX") || exit 1
-    curso="$temp/curso"
-    c="$temp/c"
+    local base=$temp
+    # QV_ACEITE_LATIN1: the copy under a folder whose name is Latin-1, not UTF-8 ("jo\xe3o"), and
+    # a home folder of its own (where C: would fall if the settings were not found).
+    if [ -n "${QV_ACEITE_LATIN1:-}" ]; then
+        base="$temp/$(printf 'jo\xe3o')"
+        export HOME="$temp/casa"
+        mkdir -p "$HOME" "$base"
+    fi
+    curso="$base/curso"
+    c="$base/c"
     trabalho="$c/qvcurso"
     marcas="$temp/marcas"
     cp -r "$origem" "$curso" || falhar "não foi possível copiar a instalação"
