@@ -5,7 +5,6 @@
 #include "vberro.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cstdlib>
