@@ -178,13 +178,9 @@ preparar() {
     local origem fonte=${2:-nenhum}
     origem=$(realpath "$1")
     temp=$(mktemp -d "${TMPDIR:-/tmp}/qv-aceite.XXXXXX") || exit 1
-    local base=$temp
-    # QV_ACEITE_LATIN1: the copy under a folder whose name is Latin-1, not UTF-8 ("jo\xe3o"), and
-    # a home folder of its own (where C: would fall if the settings were not found).
+    local base=$temp # QV_ACEITE_LATIN1: under a Latin-1 name ("jo\xe3o"), with a HOME of its own
     if [ -n "${QV_ACEITE_LATIN1:-}" ]; then
-        base="$temp/$(printf 'jo\xe3o')"
-        export HOME="$temp/casa"
-        mkdir -p "$HOME" "$base"
+        base="$temp/$(printf 'jo\xe3o')" && export HOME="$temp/casa" && mkdir -p "$HOME" "$base"
     fi
     curso="$base/curso"
     c="$base/c"
