@@ -48,7 +48,8 @@ class DriveMap {
 };
 
 struct Resolvido {
-    QString hospedeiro;   // host path (existing parts matched, missing parts as written)
+    QString hospedeiro;   // host path (existing parts matched, missing parts as written), whole
+                          // as TextoDoSistema keeps it
     bool existe = false;  // the whole path names an existing entry
     bool oculto = false;  // the last entry is hidden (host name begins with ".")
     bool ligação = false; // the last entry is a symbolic link (never so for a drive's root)
