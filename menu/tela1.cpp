@@ -140,6 +140,20 @@ void GaranteTrabalho() {
     }
 }
 
+[[noreturn]] void PastaDeTrabalhoNaInstalação(QString instalação) {
+    while (instalação.size() > 1 && instalação.endsWith(QLatin1Char('\\')))
+        instalação.chop(1);
+    vb::MsgBox(QStringLiteral("A pasta de trabalho c:\\qvcurso (") +
+                   CaminhoVisível(vb::Hospedeiro(QStringLiteral("c:\\qvcurso"))) +
+                   QStringLiteral(") é a pasta de instalação do curso ou a contém (") +
+                   CaminhoVisível(instalação) +
+                   QStringLiteral("). As lições apagam arquivos da pasta de trabalho e apagariam o "
+                                  "curso. Instale o curso em outra pasta ou indique outra pasta "
+                                  "para a unidade C: no arquivo qvmenu.ini."),
+               vb::vbCritical);
+    vb::End();
+}
+
 // Menus longer than the screen scroll, with arrows at their ends, instead of breaking into
 // columns that run off its edge (AutoCAD 3D's 30 items on an 800 x 600 screen).
 class MenuRolante : public QProxyStyle {
@@ -298,6 +312,13 @@ QMenu* Tela1::menuCurso(const QString& controle) const {
 void Tela1::Form_Load() {
     Fso = true;
     Pastaprog = vb::PastaInicial() + QLatin1Char('\\');
+
+    // The lessons empty the work folder (the VBA modules delete every file in it): it must be
+    // neither the installation (the start folder the lessons copy from, or the program's own
+    // folder) nor hold it.
+    for (const QString& instalação : {Pastaprog, vb::PastaDoPrograma()})
+        if (vb::Contém(QStringLiteral("c:\\qvcurso"), instalação))
+            PastaDeTrabalhoNaInstalação(instalação);
 
     // A missing or unreadable picture leaves the window without its background.
     try {

@@ -21,6 +21,7 @@
 #include <set>
 #include <utility>
 
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -389,11 +390,11 @@ void ChDir(const QString& caminho) {
 }
 
 QString CurDir() {
-    return QDir::currentPath();
+    return PastaAtual();
 }
 
 QString PastaInicial() {
-    const QString pasta = QDir::currentPath(); // empty when getcwd fails
+    const QString pasta = PastaAtual(); // empty when getcwd fails
     if (pasta.isEmpty()) {
         MsgBox(QStringLiteral("Não foi possível determinar a pasta atual: ela pode ter sido "
                               "apagada. Inicie o programa a partir de uma pasta existente."),
@@ -410,7 +411,18 @@ struct Listado {
     QString chave;
     bool oculto;
     bool pasta;
+    QByteArray bytes; // the name on disk
 };
+
+// Whether the name `nome`, asked for in the folder, reaches the entry `alvo` among the entries
+// [início, fim) of a sorted listing that share its folded name (the only ones it can match).
+bool Alcança(const std::vector<Listado>& lista, size_t início, size_t fim, const QString& nome,
+             size_t alvo) {
+    Escolha escolha(Nativo(nome));
+    for (size_t k = início; k < fim; ++k)
+        escolha.Ver(lista[k].bytes, lista[k].oculto);
+    return escolha.bytes == lista[alvo].bytes;
+}
 
 bool Admite(const Listado& e, int atributos) {
     if (e.oculto && !(atributos & vbHidden))
@@ -435,9 +447,10 @@ QStringList DirLista(const QString& padrão, int atributos) {
             if (!r.existe || r.nome.isEmpty() ||
                 ::fstatat(r.pasta.get(), r.nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
                 return {};
+            // The name found, decoded; held whole when it was asked for by its bytes.
             const QString nomeHost =
-                r.hospedeiro.mid(r.hospedeiro.lastIndexOf(QLatin1Char('/')) + 1);
-            const Listado e{NomeVisto(nomeHost), {}, r.oculto, S_ISDIR(st.st_mode)};
+                HáEscape(último) ? TextoDoSistema(r.nativo) : Decodificar(r.nativo);
+            const Listado e{NomeVisto(nomeHost), {}, r.oculto, S_ISDIR(st.st_mode), r.nativo};
             if (Admite(e, atributos))
                 saída << e.nome;
             return saída;
@@ -458,7 +471,7 @@ QStringList DirLista(const QString& padrão, int atributos) {
         lista.reserve(entradas->size());
         for (const Entrada& e : *entradas) {
             const QString visto = NomeVisto(e.nome);
-            lista.push_back({visto, ChaveNome(visto), Oculto(e.nome), e.pasta});
+            lista.push_back({visto, ChaveNome(visto), Oculto(e.nome), e.pasta, e.bytes});
         }
         // Sorted as the programs expect a listing: by name, without regard to case.
         std::sort(lista.begin(), lista.end(), [](const Listado& a, const Listado& b) {
@@ -472,13 +485,25 @@ QStringList DirLista(const QString& padrão, int atributos) {
         if ((atributos & vbDirectory) &&
             (curinga == QLatin1String("*") || curinga == QLatin1String("*.*")))
             saída << QStringLiteral(".") << QStringLiteral("..");
-        for (size_t i = 0; i < lista.size(); ++i) {
-            const Listado& e = lista[i];
-            // "x" and ".x" both there: the visible one is the entry that the name denotes.
-            if (e.oculto && i > 0 && !lista[i - 1].oculto && lista[i - 1].chave == e.chave)
-                continue;
-            if (Admite(e, atributos) && CoincideCuringa(curinga, e.nome))
-                saída << e.nome;
+        for (size_t início = 0, fim = 0; início < lista.size(); início = fim) {
+            while (++fim < lista.size() && lista[fim].chave == lista[início].chave) {
+            }
+            for (size_t i = início; i < fim; ++i) {
+                const Listado& e = lista[i];
+                if (!Admite(e, atributos) || !CoincideCuringa(curinga, e.nome))
+                    continue;
+                // Several entries under one folded name ("x" and ".x", "caf\xe9.htm" and the
+                // UTF-8 "café.htm"): each is listed once, under a name that reaches it again;
+                // one that no name reaches (a hidden "x" behind a visible one) is not listed.
+                if (fim - início == 1 || Alcança(lista, início, fim, e.nome, i)) {
+                    saída << e.nome;
+                    continue;
+                }
+                const QString inteiro = NomeVisto(TextoDoSistema(e.bytes));
+                if (!QByteArrayView(e.bytes).isValidUtf8() &&
+                    Alcança(lista, início, fim, inteiro, i))
+                    saída << inteiro;
+            }
         }
         return saída;
     } catch (const VbError&) {
@@ -505,9 +530,43 @@ void DefinirPastaDoPrograma(const QString& pasta) {
 QString PastaDoPrograma() {
     if (!PastaDoProgramaDefinida().isEmpty())
         return PastaDoProgramaDefinida();
-    if (QCoreApplication::instance())
+    if (QCoreApplication::instance()) {
+        // The executable's own path, as the kernel gives it, kept whole: Qt's would decode a
+        // folder name that is not UTF-8 into replacement characters.
+        char caminho[PATH_MAX];
+        const ssize_t n = ::readlink("/proc/self/exe", caminho, sizeof caminho);
+        if (n > 0 && n < ssize_t(sizeof caminho) && caminho[0] == '/') {
+            const QByteArray bytes(caminho, n);
+            return TextoDoSistema(bytes.left(std::max<qsizetype>(bytes.lastIndexOf('/'), 1)));
+        }
         return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    }
+    return PastaAtual();
+}
+
+bool Contém(const QString& pasta, const QString& outra) {
+    try {
+        const Local p = Localizar(pasta);
+        const Fd dentro = p.existe ? AbrirPasta(p) : Fd();
+        const Local o = Localizar(outra);
+        Fd atual = o.existe ? AbrirPasta(o) : Fd();
+        struct stat sp, so;
+        if (!dentro.válido() || !atual.válido() || ::fstat(dentro.get(), &sp) != 0)
+            return false;
+        // From the other folder up to the root, each folder on the way by its device and inode.
+        while (::fstat(atual.get(), &so) == 0) {
+            if (so.st_dev == sp.st_dev && so.st_ino == sp.st_ino)
+                return true;
+            Fd acima(::openat(atual.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            struct stat sa;
+            if (!acima.válido() || ::fstat(acima.get(), &sa) != 0 ||
+                (sa.st_dev == so.st_dev && sa.st_ino == so.st_ino))
+                return false; // the root
+            atual = std::move(acima);
+        }
+    } catch (const VbError&) {
+    }
+    return false;
 }
 
 } // namespace vb

@@ -57,6 +57,10 @@ QString Dir(const QString& padrão, int atributos = vbNormal);
 
 // The folder of the running executable (App.Path).
 QString PastaDoPrograma();
+
+// Whether the folder `outra` is the folder `pasta` or lies below it, at any depth, compared by
+// device and inode (links on the way followed as paths resolve). False when either is missing.
+bool Contém(const QString& pasta, const QString& outra);
 // Tests stand another folder in for it; an empty one restores the real folder.
 void DefinirPastaDoPrograma(const QString& pasta);
 

@@ -5,9 +5,9 @@
 #include "vberro.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -24,14 +24,117 @@ namespace vb {
 // ---------------------------------------------------------------------------------------------
 // Drive map
 
+namespace {
+
+// A lone low surrogate that stands for one byte of a name that is not UTF-8.
+bool Escape(QStringView t, qsizetype i) {
+    const char16_t u = t[i].unicode();
+    return u >= 0xDC80 && u <= 0xDCFF && !(i > 0 && t[i - 1].isHighSurrogate());
+}
+
+// The length of the valid UTF-8 sequence at the start of `s`, or 0.
+qsizetype SequênciaUtf8(const char* s, qsizetype resta) {
+    const auto c = static_cast<unsigned char>(s[0]);
+    const qsizetype n = c < 0x80   ? 1
+                        : c < 0xC2 ? 0
+                        : c < 0xE0 ? 2
+                        : c < 0xF0 ? 3
+                        : c < 0xF5 ? 4
+                                   : 0;
+    return n && n <= resta && QByteArrayView(s, n).isValidUtf8() ? n : 0;
+}
+
+// A usable home: an absolute path that is not the root folder, by its text or by what it is.
+bool CasaUsável(const char* p) {
+    if (!p || p[0] != '/' || QDir::cleanPath(TextoDoSistema(p)) == QLatin1String("/"))
+        return false;
+    struct stat casa, raiz;
+    return !(::stat(p, &casa) == 0 && ::stat("/", &raiz) == 0 && casa.st_dev == raiz.st_dev &&
+             casa.st_ino == raiz.st_ino);
+}
+
+} // namespace
+
+bool interno::HáEscape(QStringView t) {
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (Escape(t, i))
+            return true;
+    return false;
+}
+
+using interno::HáEscape;
+
+QString TextoDoSistema(const QByteArray& bytes) {
+    if (QByteArrayView(bytes).isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString texto;
+    texto.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (const qsizetype n = SequênciaUtf8(bytes.constData() + i, bytes.size() - i)) {
+            texto += QString::fromUtf8(bytes.constData() + i, n);
+            i += n;
+        } else {
+            texto += QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes[i++])));
+        }
+    }
+    return texto;
+}
+
+QByteArray BytesDoSistema(const QString& texto) {
+    if (!HáEscape(texto))
+        return texto.toUtf8();
+    QByteArray bytes;
+    qsizetype início = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (!Escape(texto, i))
+            continue;
+        bytes += QStringView(texto).mid(início, i - início).toUtf8();
+        bytes += char(texto[i].unicode() - 0xDC00);
+        início = i + 1;
+    }
+    return bytes + QStringView(texto).mid(início).toUtf8();
+}
+
+QString ParaMostrar(const QString& texto) {
+    if (!HáEscape(texto))
+        return texto;
+    QString r;
+    for (qsizetype i = 0; i < texto.size();) {
+        QByteArray bytes;
+        for (; i < texto.size() && Escape(texto, i); ++i)
+            bytes += char(texto[i].unicode() - 0xDC00);
+        if (!bytes.isEmpty())
+            r += DeAnsi(bytes);
+        else
+            r += texto[i++];
+    }
+    return r;
+}
+
 std::optional<QString> PastaDoUsuário() {
-    const QByteArray home = qgetenv("HOME");
-    if (home.startsWith('/'))
-        return QFile::decodeName(home);
-    if (const passwd* p = ::getpwuid(::getuid()); p && p->pw_dir && p->pw_dir[0] == '/')
-        return QFile::decodeName(p->pw_dir);
+    const passwd* p = ::getpwuid(::getuid());
+    return interno::PastaDoUsuárioDe(std::getenv("HOME"), p ? p->pw_dir : nullptr);
+}
+
+namespace interno {
+
+std::optional<QString> PastaDoUsuárioDe(const char* home, const char* cadastro) {
+    for (const char* casa : {home, cadastro})
+        if (CasaUsável(casa))
+            return TextoDoSistema(casa);
     return std::nullopt;
 }
+
+QString PastaAtual() {
+    char* p = ::getcwd(nullptr, 0);
+    if (!p)
+        return {};
+    const QString pasta = TextoDoSistema(p);
+    std::free(p);
+    return pasta;
+}
+
+} // namespace interno
 
 DriveMap& DriveMap::atual() {
     static DriveMap mapa = [] {
@@ -95,6 +198,21 @@ bool Oculto(const QString& nomeHospedeiro) {
     return nomeHospedeiro.size() > 1 && nomeHospedeiro[0] == QLatin1Char('.');
 }
 
+QString ChaveDoPedido(const QString& nome) {
+    return HáEscape(nome) ? ChaveNome(Decodificar(Nativo(nome))) : ChaveNome(nome);
+}
+
+void Escolha::Ver(const QByteArray& n, bool semPonto) {
+    const QByteArrayView nome = semPonto ? QByteArrayView(n).sliced(1) : QByteArrayView(n);
+    const int p = (semPonto ? 3 : 0) + (nome == QByteArrayView(pedido)    ? 0
+                                        : QByteArrayView(n).isValidUtf8() ? 1
+                                                                          : 2);
+    if (p < posto || (p == posto && n < bytes)) {
+        posto = p;
+        bytes = n;
+    }
+}
+
 void Fd::Fechar() {
     if (fd_ >= 0)
         ::close(fd_);
@@ -102,7 +220,7 @@ void Fd::Fechar() {
 }
 
 QByteArray Nativo(const QString& hospedeiro) {
-    return QFile::encodeName(hospedeiro);
+    return BytesDoSistema(hospedeiro);
 }
 
 QString Decodificar(const QByteArray& nome) {
@@ -270,7 +388,8 @@ Raiz Separar(const QString& caminho) {
             throw VbError(disquete ? DiscoNãoPronto : CaminhoNãoEncontrado,
                           QStringLiteral("Unidade %1: não disponível").arg(letra));
         }
-        r.pasta = QDir::cleanPath(QDir(*pasta).absolutePath());
+        r.pasta = QDir::cleanPath(
+            pasta->startsWith(QLatin1Char('/')) ? *pasta : Juntar(PastaAtual(), *pasta));
         r.unidade = true;
         r.resto = QStringView(caminho).mid(2);
         return r;
@@ -279,7 +398,7 @@ Raiz Separar(const QString& caminho) {
     r.resto = caminho;
     if (caminho.isEmpty() || !Separador(caminho[0])) {
         // Relative host path: the current folder's names are already resolved.
-        r.iniciais = QDir::currentPath().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        r.iniciais = PastaAtual().split(QLatin1Char('/'), Qt::SkipEmptyParts);
     }
     return r;
 }
@@ -287,10 +406,15 @@ Raiz Separar(const QString& caminho) {
 // Finds the host entry that a program name denotes inside one folder.
 // Order: visible exact, visible folded, hidden exact, hidden folded.
 struct Achado {
-    QString nome;
     QByteArray bytes;
     bool oculto = false;
 };
+
+std::optional<Achado> Resultado(const Escolha& e) {
+    if (!e.achou())
+        return std::nullopt;
+    return Achado{e.bytes, e.posto >= 3};
+}
 
 // The index of one folder: its names on disk in the order listed, with the positions of each
 // folded name. A name gone is left empty in place.
@@ -312,25 +436,19 @@ struct Índice {
             if (nomes[std::size_t(posição)] == n)
                 nomes[std::size_t(posição)].clear();
     }
-    // The entry that a name denotes, in the order of Procurar's scan below.
+    // The entry that a name denotes, as Procurar's scan below finds it.
     std::optional<Achado> Achar(const QString& nome) const {
-        const QString chave = ChaveNome(nome);
+        const QString chave = ChaveDoPedido(nome);
+        Escolha escolha(Nativo(nome));
         for (int posição : chaves.value(chave))
             if (const QByteArray& n = nomes[std::size_t(posição)]; !n.isEmpty())
-                return Achado{Decodificar(n), n, false};
-        const QString nomeOculto = QLatin1Char('.') + nome;
-        std::optional<Achado> primeiro;
-        for (int posição : ocultos.value(chave)) {
-            const QByteArray& n = nomes[std::size_t(posição)];
-            if (n.isEmpty())
-                continue;
-            const QString visto = Decodificar(n);
-            if (visto == nomeOculto)
-                return Achado{visto, n, true};
-            if (!primeiro)
-                primeiro = Achado{visto, n, true};
-        }
-        return primeiro;
+                escolha.Ver(n, false);
+        if (escolha.posto < 3)
+            return Resultado(escolha);
+        for (int posição : ocultos.value(chave))
+            if (const QByteArray& n = nomes[std::size_t(posição)]; !n.isEmpty())
+                escolha.Ver(n, true);
+        return Resultado(escolha);
     }
 };
 
@@ -376,7 +494,7 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
     struct stat st;
     const QByteArray nativo = Nativo(nome);
     if (::fstatat(pasta, nativo.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return Achado{nome, nativo, false};
+        return Achado{nativo, false};
     if (Índice* í = ÍndiceDe(pasta)) {
         std::optional<Achado> a = í->Achar(nome);
         // The entry is no longer there: the folder changed under the index, which is read again.
@@ -391,7 +509,6 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
     if (!d)
         return std::nullopt;
     const std::unique_ptr<DIR, int (*)(DIR*)> fechar(d, ::closedir);
-    const QString nomeOculto = QLatin1Char('.') + nome;
     const bool pedeOculto = nome.startsWith(QLatin1Char('.'));
     std::optional<QString> chave; // the folded name, made when a non-ASCII entry needs it
     auto mesmoNomeQt = [&](QStringView n) {
@@ -400,7 +517,7 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
         if (std::all_of(n.begin(), n.end(), [](QChar ch) { return ch.unicode() < 0x80; }))
             return n.compare(QStringView(nome), Qt::CaseInsensitive) == 0;
         if (!chave)
-            chave = ChaveNome(nome);
+            chave = ChaveDoPedido(nome);
         return ChaveNome(n.toString()) == *chave;
     };
     // The scan runs once per name that is not there as written (a folder of hundreds of
@@ -416,7 +533,8 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
                                              Qt::CaseInsensitive) == 0;
         return mesmoNomeQt(Decodificar(QByteArray(n, qsizetype(tamanho))));
     };
-    std::optional<Achado> candidato[3]; // visible folded, hidden exact, hidden folded
+    // Every entry is seen: which one answers must not hang on the order of the listing.
+    Escolha escolha(nativo);
     while (const dirent* e = ::readdir(d)) {
         const char* n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
@@ -424,21 +542,16 @@ std::optional<Achado> Procurar(int pasta, const QString& nome) {
         const std::size_t tamanho = std::strlen(n);
         if (!(tamanho > 1 && n[0] == '.')) { // a visible entry
             if (mesmoNomeBytes(n, tamanho))
-                return Achado{Decodificar(QByteArray(n)), QByteArray(n), false};
+                escolha.Ver(QByteArray(n, qsizetype(tamanho)), false);
             continue;
         }
         const QString oculto = Decodificar(QByteArray(n));
         if (pedeOculto && mesmoNomeQt(oculto))
-            return Achado{oculto, QByteArray(n), false};
-        if (oculto == nomeOculto)
-            candidato[1] = Achado{oculto, QByteArray(n), true};
-        else if (!candidato[2] && mesmoNomeQt(QStringView(oculto).mid(1)))
-            candidato[2] = Achado{oculto, QByteArray(n), true};
+            escolha.Ver(QByteArray(n), false);
+        else if (mesmoNomeQt(QStringView(oculto).mid(1)))
+            escolha.Ver(QByteArray(n), true);
     }
-    for (const std::optional<Achado>& c : candidato)
-        if (c)
-            return c;
-    return std::nullopt;
+    return Resultado(escolha);
 }
 
 } // namespace
@@ -537,7 +650,8 @@ Local Localizar(const QString& caminho) {
             const int pasta = abrir(níveis.size());
             if (pasta >= 0) {
                 if (std::optional<Achado> a = Procurar(pasta, nome)) {
-                    níveis.push_back({a->nome, a->bytes, true, a->oculto, false, Fd()});
+                    níveis.push_back(
+                        {TextoDoSistema(a->bytes), a->bytes, true, a->oculto, false, Fd()});
                     continue;
                 }
             }

@@ -17,8 +17,19 @@ namespace vb {
 // A drive letter: A to Z, either case.
 bool LetraDeUnidade(QChar c);
 
+// Host paths that the system gives (the current folder, the program's folder, the home folder,
+// the names found on disk) are kept whole as text: UTF-8 is decoded, and each byte that is not
+// part of valid UTF-8 is held as the code point U+DC00 + byte (U+DC80 to U+DCFF, a lone
+// surrogate, which no decoded text holds) and given back as that byte. A folder whose name is
+// not UTF-8 (a Latin-1 "jo\xe3o" left by an old archive) is thus reached again by its own bytes.
+QString TextoDoSistema(const QByteArray& bytes);
+QByteArray BytesDoSistema(const QString& texto);
+// The same text for showing: the bytes held that way read as Windows-1252 ("joão").
+QString ParaMostrar(const QString& texto);
+
 // The user's home folder: HOME when it holds an absolute path, else the password database's
-// entry of the user. None with neither (never "/" in their place).
+// entry of the user. A home that is the root folder ("/", "//", "/tmp/..", or a link to it)
+// counts as none, from either source. None with neither: C: is never "/".
 std::optional<QString> PastaDoUsuário();
 
 class DriveMap {
@@ -37,7 +48,8 @@ class DriveMap {
 };
 
 struct Resolvido {
-    QString hospedeiro;   // host path (existing parts matched, missing parts as written)
+    QString hospedeiro;   // host path (existing parts matched, missing parts as written), whole
+                          // as TextoDoSistema keeps it
     bool existe = false;  // the whole path names an existing entry
     bool oculto = false;  // the last entry is hidden (host name begins with ".")
     bool ligação = false; // the last entry is a symbolic link (never so for a drive's root)

@@ -48,8 +48,40 @@ bool Oculto(const QString& nomeHospedeiro);
 
 // Names on disk are bytes. A name is kept as the bytes it came with and acted on by them; it is
 // decoded only to compare and to show: as UTF-8 when it is valid UTF-8, else as Windows-1252
-// (the system's own text), so that two names that differ in their bytes never decode alike.
+// (the system's own text). Two names with different bytes may decode alike ("caf\xe9.htm" and
+// the UTF-8 "café.htm"); a name asked for then reaches one of them by a fixed order, never by
+// the order of the folder's listing: the entry with exactly the bytes asked for, then one that
+// is valid UTF-8, then the others; between two of one kind, the smaller bytes. A listing gives
+// each entry once, under a name that reaches it again: its decoded name where that does, else
+// its bytes held whole (TextoDoSistema, caminhos.h).
 QString Decodificar(const QByteArray& nome);
+
+// The text holds bytes of a host name that are not UTF-8 (TextoDoSistema, caminhos.h).
+bool HáEscape(QStringView texto);
+
+// The folded form of a name asked for (ChaveNome); one that holds bytes that are not UTF-8 (a
+// host path's) is folded as those bytes decode, as the names listed are.
+QString ChaveDoPedido(const QString& nome);
+
+// Of the entries that a name asked for matches, the one that it reaches, whatever the order of
+// the listing: by the whole name, first the exact bytes, then a name that is valid UTF-8, then
+// any other; then a hidden entry by its name without the dot, in the same order; between two of
+// one rank, the smaller bytes.
+struct Escolha {
+    explicit Escolha(QByteArray p) : pedido(std::move(p)) {}
+    QByteArray pedido; // the bytes asked for
+    int posto = 6;     // the rank of the best seen (0 to 5); 6: none
+    QByteArray bytes;  // its name on disk
+
+    void Ver(const QByteArray& nome, bool semPonto); // semPonto: hidden, matched without its dot
+    bool achou() const { return posto < 6; }
+};
+
+// The home folder from the two sources, in order (nullptr: the source gives none).
+std::optional<QString> PastaDoUsuárioDe(const char* home, const char* cadastro);
+
+// The current folder as a host path (TextoDoSistema); "" when it cannot be determined.
+QString PastaAtual();
 
 struct Entrada {
     QString nome;       // host name, decoded
@@ -102,7 +134,7 @@ Fd AbrirParaLer(const Local& l, const QString& caminho, struct stat& st);
 // already cleaned of stale temporaries are forgotten (as by a new run).
 void SemArquivoAnônimo(bool sem);
 
-// The host name in the system's bytes.
+// The host name in the system's bytes (BytesDoSistema).
 QByteArray Nativo(const QString& hospedeiro);
 
 // Changes that the file calls make to a folder, so that its index (caminhos.h, LeituraÚnica)

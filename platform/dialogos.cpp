@@ -1,5 +1,7 @@
 #include "dialogos.h"
 
+#include "caminhos.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -133,7 +135,7 @@ class DiálogosReais : public Diálogos {
   public:
     int MsgBox(const QString& texto, int botões, const QString& título) override {
         if (!HáJanelas()) {
-            std::fprintf(stderr, "%s\n", qPrintable(texto));
+            std::fprintf(stderr, "%s\n", qPrintable(ParaMostrar(texto)));
             return 1;
         }
         QMessageBox caixa(Dono());
@@ -207,7 +209,9 @@ QString InputBox(const QString& pergunta, const QString& título, const QString&
     return diálogos().InputBox(pergunta, título, padrão);
 }
 
-QString TextoVisível(const QString& texto) {
+QString TextoVisível(const QString& textoDado) {
+    // Host paths hold the bytes of names that are not UTF-8 as such; shown as Windows-1252.
+    const QString texto = ParaMostrar(textoDado);
     QString saída;
     saída.reserve(texto.size());
     for (qsizetype i = 0; i < texto.size(); ++i) {

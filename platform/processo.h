@@ -3,6 +3,7 @@
 // folder (matched without regard to case), detached, from the current folder.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace vb {
@@ -11,6 +12,11 @@ enum EstiloJanela : int { vbHide = 0, vbNormalFocus = 1 };
 
 // Starts the program; throws VbError 53 when there is no such program, 75 when it cannot run.
 void Shell(const QString& linhaDeComando, int estilo = vbNormalFocus);
+
+// Starts an executable (a host path) with its arguments, detached, from the folder: all given
+// to the system by their bytes (BytesDoSistema, caminhos.h), so a folder whose name is not UTF-8
+// serves as any other. False when it could not be started.
+bool IniciarSeparado(const QString& programa, const QStringList& argumentos, const QString& pasta);
 
 // Finds the executable a command line names, or "" (NAME or NAME.exe, any case).
 QString ProgramaDe(const QString& linhaDeComando);

@@ -17,7 +17,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QProcess>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -522,8 +521,7 @@ void Form1::Copiar_Click() {
         argumento = vb::Hospedeiro(figuraatual);
     } catch (const vb::VbError&) {
     }
-    if (executável.isEmpty() ||
-        !QProcess::startDetached(executável, {argumento}, QDir::currentPath()))
+    if (executável.isEmpty() || !vb::IniciarSeparado(executável, {argumento}, vb::CurDir()))
         vb::MsgBox(FalhaAoIniciar(Visível(programa)), vb::vbExclamation);
 }
 

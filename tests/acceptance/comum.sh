@@ -178,8 +178,12 @@ preparar() {
     local origem fonte=${2:-nenhum}
     origem=$(realpath "$1")
     temp=$(mktemp -d "${TMPDIR:-/tmp}/qv-aceite.XXXXXX") || exit 1
-    curso="$temp/curso"
-    c="$temp/c"
+    local base=$temp # QV_ACEITE_LATIN1: under a Latin-1 name ("jo\xe3o"), with a HOME of its own
+    if [ -n "${QV_ACEITE_LATIN1:-}" ]; then
+        base="$temp/$(printf 'jo\xe3o')" && export HOME="$temp/casa" && mkdir -p "$HOME" "$base"
+    fi
+    curso="$base/curso"
+    c="$base/c"
     trabalho="$c/qvcurso"
     marcas="$temp/marcas"
     cp -r "$origem" "$curso" || falhar "não foi possível copiar a instalação"

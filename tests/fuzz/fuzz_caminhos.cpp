@@ -91,8 +91,8 @@ void CriarÁrvore() {
 
 // The host path as the system calls see it: they stop at the first NUL.
 QString VistoPeloSistema(const QString& hospedeiro) {
-    const QByteArray b = QFile::encodeName(hospedeiro);
-    return QFile::decodeName(QByteArray(b.constData()));
+    const QByteArray b = vb::BytesDoSistema(hospedeiro);
+    return vb::TextoDoSistema(QByteArray(b.constData()));
 }
 
 bool Ascii(const QString& s) {
@@ -155,7 +155,7 @@ void VerificarCaminho(const Unidade& u, const QString& resto) {
     }
 
     struct stat st;
-    const bool há = ::lstat(QFile::encodeName(r.hospedeiro).constData(), &st) == 0;
+    const bool há = ::lstat(vb::BytesDoSistema(r.hospedeiro).constData(), &st) == 0;
     if (r.existe && !há)
         Falha("found but not there", caminho, r.hospedeiro);
     if (r.ligação && !(r.existe && S_ISLNK(st.st_mode)))

@@ -1,9 +1,13 @@
 #include "ambiente.h"
 
 #include "arquivos.h"
+#include "registros.h"
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -221,3 +225,46 @@ TEST_F(Arquivos, UmaLeituraPorPassoVêAsMudançasDoPasso) {
 }
 
 } // namespace
+
+// Names whose bytes differ but decode alike ("caf\xe9.htm" in Windows-1252 and the UTF-8
+// "café.htm"): a name reaches one of them by a fixed order, whatever the order of the listing
+// (by the index or by a scan), and Dir lists each once under a name that reaches it again.
+TEST_F(Arquivos, NomesQueSeDecodificamIgual) {
+    const struct {
+        std::vector<std::string> nomes; // made in this order, each holding its own name
+        const char* pedido;
+        std::string alcança;
+    } casos[] = {
+        {{"caf\xe9.htm", "café.htm"}, "CAFÉ.HTM", "café.htm"},
+        {{"café.htm", "caf\xe9.htm"}, "CAFÉ.HTM", "café.htm"},
+        {{"a\xe7\xe3o.txt", "AÇÃO.TXT"}, "ação.txt", "AÇÃO.TXT"},
+        {{"caf\xe9.htm", "CAF\xc9.HTM"}, "Café.htm", "CAF\xc9.HTM"}, // neither UTF-8: smaller
+        {{"CAF\xc9.HTM", "caf\xe9.htm", "café.htm"}, "Café.htm", "café.htm"},
+    };
+    Criar("novo.txt", "novo");
+    int k = 0;
+    for (const auto& caso : casos)
+        for (bool índice : {false, true}) {
+            const QString p = QString("c:\\k%1\\").arg(++k);
+            const std::string pasta = QFile::encodeName(c + QString("/k%1/").arg(k)).toStdString();
+            std::filesystem::create_directory(pasta);
+            for (const std::string& n : caso.nomes)
+                std::ofstream(pasta + n) << n;
+            std::optional<LeituraÚnica> leitura;
+            if (índice)
+                leitura.emplace();
+            auto alcançados = [&] {
+                std::multiset<std::string> r;
+                for (const QString& n : DirLista(p + "*.*", vbHidden))
+                    r.insert(LerArquivo(p + n, 100).toStdString());
+                return r;
+            };
+            std::multiset<std::string> esperados(caso.nomes.begin(), caso.nomes.end());
+            EXPECT_EQ(alcançados(), esperados) << k;
+            FileCopy("c:\\novo.txt", p + QString::fromUtf8(caso.pedido));
+            esperados.erase(caso.alcança);
+            esperados.insert("novo");
+            EXPECT_EQ(alcançados(), esperados) << k;
+            std::filesystem::remove_all(pasta); // QTemporaryDir cannot remove these names
+        }
+}
