@@ -210,7 +210,11 @@ Instalação LerInstalação(const QString& pasta) {
                             .arg(e.chave.toUpper()));
             // A relative folder is taken from the settings file's own folder, so that an
             // installation can be moved as a whole.
-            mapa.definir(e.chave[0], QDir::cleanPath(QDir(pasta).absoluteFilePath(e.valor)));
+            const QString hospedeira = QDir::cleanPath(QDir(pasta).absoluteFilePath(e.valor));
+            if (e.chave == QLatin1String("c") && vb::interno::ÉARaiz(hospedeira))
+                naLinha(QStringLiteral("a unidade C: não pode ser a pasta raiz (/): as lições "
+                                       "gravam e apagam arquivos na raiz de C:"));
+            mapa.definir(e.chave[0], hospedeira);
         } else if (e.seção == QLatin1String("suporte")) {
             if (e.chave != QLatin1String("endereco"))
                 naLinha(QStringLiteral("chave \"%1\" desconhecida em [suporte]; esperada endereco")
@@ -233,11 +237,13 @@ Instalação LerInstalação(const QString& pasta) {
     if (!mapa.pasta(QLatin1Char('C'))) {
         const std::optional<QString> home = vb::PastaDoUsuário();
         if (!home) {
-            vb::MsgBox(QStringLiteral("Não foi possível encontrar a pasta pessoal do usuário "
-                                      "(HOME não está definida e o usuário não tem pasta no "
-                                      "cadastro do sistema). Indique a pasta da unidade C: em %1.")
-                           .arg(arquivo),
-                       vb::vbCritical);
+            vb::MsgBox(
+                QStringLiteral(
+                    "Não foi possível encontrar a pasta pessoal do usuário "
+                    "(HOME não está definida ou é a pasta raiz, e o "
+                    "cadastro do sistema não dá outra). Indique a pasta da unidade C: em %1.")
+                    .arg(arquivo),
+                vb::vbCritical);
             vb::End();
         }
         mapa.definir(QLatin1Char('C'), *home);

@@ -44,13 +44,9 @@ qsizetype SequênciaUtf8(const char* s, qsizetype resta) {
     return n && n <= resta && QByteArrayView(s, n).isValidUtf8() ? n : 0;
 }
 
-// A usable home: an absolute path that is not the root folder, by its text or by what it is.
+// A usable home: an absolute path that is not the root folder.
 bool CasaUsável(const char* p) {
-    if (!p || p[0] != '/' || QDir::cleanPath(TextoDoSistema(p)) == QLatin1String("/"))
-        return false;
-    struct stat casa, raiz;
-    return !(::stat(p, &casa) == 0 && ::stat("/", &raiz) == 0 && casa.st_dev == raiz.st_dev &&
-             casa.st_ino == raiz.st_ino);
+    return p && p[0] == '/' && !interno::ÉARaiz(TextoDoSistema(p));
 }
 
 } // namespace
@@ -117,6 +113,14 @@ std::optional<QString> PastaDoUsuário() {
 }
 
 namespace interno {
+
+bool ÉARaiz(const QString& hospedeiro) {
+    if (QDir::cleanPath(hospedeiro) == QLatin1String("/"))
+        return true;
+    struct stat pasta, raiz;
+    return ::stat(Nativo(hospedeiro).constData(), &pasta) == 0 && ::stat("/", &raiz) == 0 &&
+           pasta.st_dev == raiz.st_dev && pasta.st_ino == raiz.st_ino;
+}
 
 std::optional<QString> PastaDoUsuárioDe(const char* home, const char* cadastro) {
     for (const char* casa : {home, cadastro})

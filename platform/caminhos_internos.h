@@ -77,6 +77,11 @@ struct Escolha {
     bool achou() const { return posto < 6; }
 };
 
+// The host folder is the root folder, by its text ("/", "//", "/tmp/..") or by what it is (a
+// link to "/"). Drive C: is never the root: the lessons write into C:'s root and empty folders
+// of it.
+bool ÉARaiz(const QString& hospedeiro);
+
 // The home folder from the two sources, in order (nullptr: the source gives none).
 std::optional<QString> PastaDoUsuárioDe(const char* home, const char* cadastro);
 

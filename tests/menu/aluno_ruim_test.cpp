@@ -207,8 +207,8 @@ TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão
           "[aluno]\nfonte=A:\\\n", "[aluno]\nfonte=A ; disquete\n", "[aluno]\nfonte=\"A\n",
           "[aluno]\nfont=A\n", "[aluno]\nfonte=A\n[aluno]\nfonte=nenhum\n", "[unidades]\n1=..\n",
           "[unidades]\n%C9=..\n", "[unidades]\nC:=../c\n", "[unidades]\nC=\n",
-          "[unidades]\nC=..\\c\n", "[unidades]\nA=a:/\n", "[suporte]\nendereço=x\n",
-          "[alunos]\nfonte=A\n"})
+          "[unidades]\nC=/tmp/..\n", "[unidades]\nC=..\\c\n", "[unidades]\nA=a:/\n",
+          "[suporte]\nendereço=x\n", "[alunos]\nfonte=A\n"})
         casos.insert(casos.end() - 1, {recusado, {}});
     for (const auto& [bytes, fonte] : casos) {
         SCOPED_TRACE(bytes.left(30).toStdString());
