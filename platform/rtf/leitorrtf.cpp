@@ -947,7 +947,12 @@ class Leitor {
             return;
         prepara();
         decodificaBytes();
-        trecho_.push_back(u);
+        // A symbol font's \uN (its byte, or the byte in the private range U+F0xx) is one of its
+        // glyphs, drawn as the same character as its \'hh and as in pictures.
+        const Fonte* f = fonte(formatoTrecho_.fonte);
+        trecho_.push_back(páginaDa(f) == páginaSímbolo
+                              ? vb::símbolo(u, f ? std::u16string_view(f->nome) : u"")
+                              : u);
         conteúdo_ = true;
     }
 

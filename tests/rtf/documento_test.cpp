@@ -113,8 +113,8 @@ TEST_F(Documento, TextoPesquisávelEOutrasPáginasDeCódigo) {
     carrega(R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})");
     EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("Привет"));
     carrega(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}{\f2\fcharset2 Wingdings;}}
-{\f1\'b7}{\f2\'a7\'d8}})");
-    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("•▪➢"));
+{\f1\'b7}{\f2\'a7\'d8\u61692?\u108?}})");
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("•▪➢✓●"));
 }
 
 TEST_F(Documento, FontesLatinasEJaponesasNoMesmoDocumento) {
