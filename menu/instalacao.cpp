@@ -162,7 +162,7 @@ Instalação LerInstalação(const QString& pasta) {
         // A name that is there but opens to nothing (a link into an unmounted share) is no
         // absent file.
         if (e.número() != vb::ArquivoNãoEncontrado)
-            recusar(QString::fromStdString(e.what())); // names the file
+            recusar(e.detalhe()); // names the file
         else if (vb::interno::Localizar(arquivo).existe)
             recusar(prefixo +
                     QStringLiteral("ligação para um arquivo que não existe (uma pasta de rede não "
