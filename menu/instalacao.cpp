@@ -42,6 +42,12 @@ QString Valor(QString v) {
     return r;
 }
 
+// What the file holds (a key, a value, a line), as a message quotes it: at most 60 characters,
+// as a runaway line (up to the file's 1 MiB) would keep the message box laying it out for minutes.
+QString Citado(const QString& texto) {
+    return texto.left(60);
+}
+
 bool ComentárioNoValor(const QString& valor) {
     for (qsizetype i = 1; i < valor.size(); ++i)
         if ((valor[i] == u';' || valor[i] == u'#') && valor[i - 1].isSpace())
@@ -114,20 +120,21 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro) {
         if (igual < 0 || chave.isEmpty())
             return naLinha(QStringLiteral("\"%1\" não é uma [seção], uma chave=valor nem um "
                                           "comentário")
-                               .arg(linha.left(60)));
+                               .arg(Citado(linha)));
         if (!temSeção)
             return naLinha(
-                QStringLiteral("a chave \"%1\" vem antes de qualquer [seção]").arg(chave.left(60)));
+                QStringLiteral("a chave \"%1\" vem antes de qualquer [seção]").arg(Citado(chave)));
         const QString valor = linha.mid(igual + 1).trimmed();
         const bool entreAspas = valor.startsWith(QLatin1Char('"'));
         if (entreAspas && (valor.size() < 2 || !valor.endsWith(QLatin1Char('"'))))
-            return naLinha(QStringLiteral("as aspas do valor de \"%1\" não se fecham").arg(chave));
+            return naLinha(
+                QStringLiteral("as aspas do valor de \"%1\" não se fecham").arg(Citado(chave)));
         // A comment after a value would silently become part of it.
         if (!entreAspas && ComentárioNoValor(valor))
             return naLinha(QStringLiteral("o valor de \"%1\" tem um comentário (\" ;\" ou "
                                           "\" #\"); um comentário fica em linha própria, e "
                                           "um valor que os contém vai entre aspas")
-                               .arg(chave));
+                               .arg(Citado(chave)));
         ini.push_back({seção, chave, Valor(valor), n});
     }
     return ini;
@@ -162,7 +169,7 @@ Instalação LerInstalação(const QString& pasta) {
         // A name that is there but opens to nothing (a link into an unmounted share) is no
         // absent file.
         if (e.número() != vb::ArquivoNãoEncontrado)
-            recusar(QString::fromStdString(e.what())); // names the file
+            recusar(e.detalhe()); // names the file
         else if (vb::interno::Localizar(arquivo).existe)
             recusar(prefixo +
                     QStringLiteral("ligação para um arquivo que não existe (uma pasta de rede não "
@@ -181,7 +188,7 @@ Instalação LerInstalação(const QString& pasta) {
         if (e.seção == QLatin1String("aluno")) {
             if (e.chave != QLatin1String("fonte"))
                 naLinha(QStringLiteral("chave \"%1\" desconhecida em [aluno]; esperada fonte")
-                            .arg(e.chave));
+                            .arg(Citado(e.chave)));
             if (valor == QLatin1String("nenhum"))
                 inst.fonte = FonteAluno::Nenhum;
             else if (valor == QLatin1String("a"))
@@ -193,12 +200,12 @@ Instalação LerInstalação(const QString& pasta) {
             else
                 naLinha(QStringLiteral("fonte=%1 não é um valor conhecido; esperado nenhum, A, B "
                                        "ou perguntar")
-                            .arg(e.valor.left(60)));
+                            .arg(Citado(e.valor)));
         } else if (e.seção == QLatin1String("unidades")) {
             if (e.chave.size() != 1 || !vb::LetraDeUnidade(e.chave[0]))
                 naLinha(QStringLiteral("chave \"%1\" desconhecida em [unidades]; esperada "
                                        "uma letra de unidade, de A a Z")
-                            .arg(e.chave.left(60)));
+                            .arg(Citado(e.chave)));
             if (valor.isEmpty())
                 naLinha(QStringLiteral("falta a pasta da unidade %1:").arg(e.chave.toUpper()));
             // A Windows path ("D:\cursos", "..\c", read "..<line break>c" if written "..\nc")
@@ -218,14 +225,14 @@ Instalação LerInstalação(const QString& pasta) {
         } else if (e.seção == QLatin1String("suporte")) {
             if (e.chave != QLatin1String("endereco"))
                 naLinha(QStringLiteral("chave \"%1\" desconhecida em [suporte]; esperada endereco")
-                            .arg(e.chave.left(60)));
+                            .arg(Citado(e.chave)));
             const QString suporte = Limitado(e.valor);
             inst.suporte = suporte.isEmpty() ? Instalação().suporte : suporte;
         } else {
             // A misspelt "[alunos]" would leave every course open.
             naLinha(QStringLiteral("seção [%1] desconhecida; esperada [aluno], [unidades] ou "
                                    "[suporte]")
-                        .arg(e.seção.left(60)));
+                        .arg(Citado(e.seção)));
         }
         const QString nome = e.seção + QLatin1Char('/') + e.chave;
         if (const auto antes = vistas.constFind(nome); antes != vistas.cend())

@@ -39,7 +39,8 @@ std::optional<Ini> LerIni(const QByteArray& bytes, QString* erro = nullptr);
 // (a link to nothing, not an ordinary readable file, over 1 MiB, not an INI file), a key of
 // [aluno], [unidades] or [suporte] that the menu does not know or that is set twice, a value it
 // cannot take, or no C: where there is no home folder, is told in a message that names the file
-// and the line, and ends the program (End()). Other sections are ignored.
+// and the line, and ends the program (End()); so is a key in any other section (a misspelt
+// "[alunos]").
 Instalação LerInstalação(const QString& pasta);
 
 } // namespace menu

@@ -65,7 +65,7 @@ bool Handler(const std::function<void()>& handler) {
     } catch (const VbError& e) {
         if (profundidade > 0)
             throw;
-        MsgBox(QString::fromStdString(e.what()), vbCritical);
+        MsgBox(e.detalhe(), vbCritical);
         return true;
     }
 }

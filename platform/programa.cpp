@@ -20,11 +20,12 @@ void EscolherPlataforma() {
 void ExigirTela() {
     const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
     // "xcb:option=value" carries options after the platform's name; "offscreen" has none (and
-    // left(-1) would be empty, as if no platform were chosen).
+    // left(-1) would be empty, as if no platform were chosen). Qt takes the name in any case
+    // ("XCB" is X11 too).
     const qsizetype opções = plataforma.indexOf(':');
     const QByteArray nome = opções < 0 ? plataforma : plataforma.left(opções);
     const QByteArray display = qgetenv("DISPLAY");
-    if (!nome.isEmpty() && nome != "xcb")
+    if (!nome.isEmpty() && nome.compare("xcb", Qt::CaseInsensitive) != 0)
         return;
     if (nome.isEmpty() && display.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;

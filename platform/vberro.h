@@ -17,15 +17,19 @@ enum Erro : int {
     RegistroInválido = 63,     // bad record number
 };
 
-// A failed platform call: the error number the callers test, and a detail for people.
+// A failed platform call: the error number the callers test, and a detail for people. The
+// detail is kept whole as text: a host path in it may hold the bytes of a name that is not UTF-8
+// (caminhos.h), which what() (UTF-8) cannot carry and a message shows readably.
 class VbError : public std::runtime_error {
   public:
     VbError(int número, const QString& detalhe)
-        : std::runtime_error(detalhe.toStdString()), número_(número) {}
+        : std::runtime_error(detalhe.toStdString()), número_(número), detalhe_(detalhe) {}
     int número() const noexcept { return número_; }
+    const QString& detalhe() const noexcept { return detalhe_; }
 
   private:
     int número_;
+    QString detalhe_;
 };
 
 } // namespace vb

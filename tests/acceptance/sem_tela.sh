@@ -3,7 +3,7 @@
 # line, status 1; under offscreen with no display: still running a moment later.
 limpo=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 for programa in QVMenu QVAC2DII01 QVAC2D01 QVACAD3D01; do
-    for caso in QT_QPA_PLATFORM= DISPLAY=:65000 QT_QPA_PLATFORM=xcb; do
+    for caso in QT_QPA_PLATFORM= DISPLAY=:65000 QT_QPA_PLATFORM=xcb QT_QPA_PLATFORM=XCB; do
         r=$("${limpo[@]}" "$caso" timeout 20 "$1/$programa" 2>&1; echo "status $?")
         [[ $r == "Nenhuma tela gráfica disponível: "*$'\n'"status 1" && $(wc -l <<<"$r") == 2 ]] ||
             { echo "FALHOU: $programa ($caso): $r"; falhas=1; }

@@ -210,6 +210,8 @@ TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão
           "[unidades]\nC=/tmp/..\n", "[unidades]\nC=..\\c\n", "[unidades]\nA=a:/\n",
           "[suporte]\nendereço=x\n", "[alunos]\nfonte=A\n"})
         casos.insert(casos.end() - 1, {recusado, {}});
+    for (const char* fim : {"=A ; x\n", "=\"A\n", "=A\n"}) // a runaway key: quoted in short
+        casos.insert(casos.end() - 1, {"[aluno]\n" + QByteArray(5000, 'k') + fim, {}});
     for (const auto& [bytes, fonte] : casos) {
         SCOPED_TRACE(bytes.left(30).toStdString());
         QFile::remove(ini), QDir(ini).removeRecursively(), diálogos.mensagens.clear();
@@ -226,7 +228,8 @@ TEST_F(AlunoRuim, ConfiguraçãoInutilizávelEncerraComMensagemEAusenteÉPadrão
         EXPECT_FALSE(fifo.desbloqueou()) << "the start waited on a pipe";
         const qsizetype n = bytes.count('\n'); // the line named: the last one
         const QString onde = n ? QString("%1: linha %2:").arg(ini).arg(n) : ini;
-        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(onde),
+        EXPECT_EQ(diálogos.mensagens.size() == 1 && diálogos.mensagens[0].texto.contains(onde) &&
+                      diálogos.mensagens[0].texto.size() < 1000,
                   !fonte);
         EXPECT_EQ(i.fonte, fonte.value_or(FonteAluno::Nenhum));
     }

@@ -81,9 +81,10 @@ TEST_F(Fim, EndInANestedHandlerStopsTheOuterOneToo) {
 
 TEST_F(Fim, AnErrorEscapingAHandlerIsShownNotFatal) {
     vb::teste::DiálogosFalsos falsos;
-    EXPECT_TRUE(Handler([] { throw VbError(53, "Arquivo não encontrado: c:\\x"); }));
+    const QString detalhe = "Arquivo não encontrado: " + TextoDoSistema("/jo\xe3o/x");
+    EXPECT_TRUE(Handler([&] { throw VbError(53, detalhe); }));
     ASSERT_EQ(falsos.mensagens.size(), 1u);
-    EXPECT_EQ(falsos.mensagens[0].texto, "Arquivo não encontrado: c:\\x");
+    EXPECT_EQ(falsos.mensagens[0].texto, detalhe);
     EXPECT_FALSE(ProgramEnded());
 }
 
