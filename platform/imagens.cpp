@@ -66,11 +66,14 @@ PercursoJpeg PercorrerJpeg(QByteArrayView dados, int limite) {
         // Up to the next 0xFF: entropy-coded data, or bytes the decoder skips between segments.
         while (i < n && p[i] != 0xFF)
             ++i;
+        // A segment left out takes its fill bytes with it: one left behind would join the bytes
+        // after the segment into a marker this walk never saw (0xFF before the body of a scan
+        // header: a scan the decoder reads and the count misses).
+        const qsizetype início = i;
         while (i < n && p[i] == 0xFF) // fill bytes
             ++i;
         if (i >= n)
             break;
-        const qsizetype início = i - 1;
         const unsigned char marcador = p[i++];
         // No length follows a stuffed zero, TEM or a restart marker. Nor is one read after the
         // codes below the frame markers: between segments the decoder refuses them, and in a

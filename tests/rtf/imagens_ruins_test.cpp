@@ -191,6 +191,11 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
          apósInício(teste::JpegDeVarreduras(150, {"\xFF\x02\0\x0C", 4}), {"\xFF\xDD\0\4\0\1", 6}),
          true},
         {"jpeg", apósInício(progressivo, QByteArray("\xFF\xFE\0\3x", 5).repeated(40000)), false},
+        // a comment after a fill byte, then the body of a scan header: no scan once left out
+        {"jpeg",
+         teste::JpegDeVarreduras(
+             1, QByteArray("\xFF\xFF\xFE\0\2\xDA\0\x08\1\1\0\1?\0", 14).repeated(3000)),
+         false},
         {"png", png, false}};
     for (const auto& c : casos) {
         const double antes = TempoDeProcessador();
