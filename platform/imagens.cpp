@@ -107,7 +107,8 @@ PercursoJpeg PercorrerJpeg(QByteArrayView dados, int limite) {
 
 } // namespace
 
-QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
+QImage DecodificarImagem(QByteArrayView dados, const char* formato, qint64* pixels) {
+    const qint64 máximo = pixels ? std::exchange(*pixels, 0) : 0;
     const PercursoJpeg jpeg = PercorrerJpeg(dados, varredurasMáximas);
     if (jpeg.varreduras < 0 || jpeg.varreduras > varredurasMáximas)
         return {};
@@ -124,6 +125,12 @@ QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
     static const QByteArrayList formatos = {"jpeg", "jpg", "png", "bmp", "gif"};
     if (!formatos.contains(leitor.format().toLower()))
         return {};
+    if (pixels) {
+        const QSize tamanho = leitor.size(); // from the header, which reading goes on from
+        *pixels = tamanho.isValid() ? qint64(tamanho.width()) * tamanho.height() : 0;
+        if (*pixels > máximo)
+            return {};
+    }
     QImage imagem = leitor.read();
     // A palette picture (1, 4 or 8 bits) is turned into true colour here, once for every place
     // that shows it: Qt scales a palette picture down in a palette, requantised (a 1-bit one to

@@ -209,6 +209,22 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
     }
 }
 
+TEST_F(ImagensRuins, TrabalhoDoDocumentoLimitado) {
+    // Eight pictures of 2048 x 2048 pixels of work (over budget, shown small) spend a document's.
+    std::vector<Registro> r = {
+        janela, {0x020C, {2048, 2048}}, {0x02FC, {2, 255, 0, 3}}, {0x012D, {0}}};
+    r.insert(r.end(), 20, {0x041B, {2048, 2048, 0, 0}});
+    const QByteArray j = teste::JpegDeVarreduras(2);
+    for (const std::string& f :
+         {"\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(Metarquivo(r)),
+          "\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({j.begin(), j.end()})}) {
+        const std::string oito =
+            QByteArray::fromStdString("{\\pict" + f + "}").repeated(8).toStdString();
+        const std::vector<QImage> v = Imagens("{\\rtf1 " + oito + Pict(Metarquivo({janela})) + "}");
+        EXPECT_EQ(v.at(8).pixelColor(20, 10).alpha(), 0); // a box
+    }
+}
+
 TEST_F(ImagensRuins, PaletaReduzidaEmCoresVerdadeiras) {
     // Palette pictures (8 bits with a transparent entry, 1 bit) shown smaller keep the colour of
     // their flat areas: Qt scales them down in a palette (a web palette, black and white).
