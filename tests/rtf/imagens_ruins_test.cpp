@@ -348,6 +348,26 @@ TEST_F(ImagensRuins, MetarquivoComRegistrosRuins) {
     }
 }
 
+TEST_F(ImagensRuins, FigurasDeMuitosSegmentos) {
+    // 8000 segments across the same rows with a wide pen (solid, dashed), open or filled: drawn
+    // or given up in a moment.
+    std::vector<unsigned> zigue = {8000};
+    for (unsigned i = 0; i < 8000; ++i)
+        zigue.insert(zigue.end(), {i, 4000 + i % 2 * 400});
+    for (unsigned estilo : {0, 1})
+        for (unsigned função : {0x0325u, 0x0324u}) {
+            const auto m = Metarquivo({janela,
+                                       {0x020C, {8192, 8192}},
+                                       {0x02FA, {estilo, 40, 0, 0, 0}},
+                                       {0x012D, {0}},
+                                       {função, zigue}});
+            const double antes = TempoDeProcessador();
+            Imagens("{\\rtf1 {\\pict\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(m) +
+                    "}}");
+            EXPECT_LT(TempoDeProcessador() - antes, 300) << função << " pen " << estilo;
+        }
+}
+
 TEST_F(ImagensRuins, MetarquivosAoAcaso) {
     // Records drawn at random from the functions that a metafile's reader knows, with random
     // parameters and sizes that are mostly, but not always, right.
