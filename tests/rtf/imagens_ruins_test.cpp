@@ -4,6 +4,7 @@
 #include "auxiliar.h"
 #include "documentortf.h"
 #include "jpeg_varreduras.h"
+#include "metarquivos.h"
 
 #include <QImageWriter>
 #include <QTextBlock>
@@ -366,6 +367,18 @@ TEST_F(ImagensRuins, FigurasDeMuitosSegmentos) {
                     "}}");
             EXPECT_LT(TempoDeProcessador() - antes, 300) << função << " pen " << estilo;
         }
+}
+
+TEST_F(ImagensRuins, LetrasGrandesEmMuitosRegistros) {
+    // 200 lines of 60 letters of 100 pixels (filled as outlines): drawn or given up in a moment.
+    teste::Wmf w;
+    w.r(0x020C, {8192, 8192}).r(0x02FB, teste::fonteWmf(-400, "Arial")).r(0x012D, {0});
+    for (unsigned k = 0; k < 200; ++k)
+        w.textOut(0, k * 40, std::string(60, 'W'));
+    const double antes = TempoDeProcessador();
+    Imagens("{\\rtf1 {\\pict\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(w.bytes()) +
+            "}}");
+    EXPECT_LT(TempoDeProcessador() - antes, 500);
 }
 
 TEST_F(ImagensRuins, MetarquivosAoAcaso) {
