@@ -128,8 +128,10 @@ QImage DecodificarImagem(QByteArrayView dados, const char* formato, qint64* pixe
     if (pixels) {
         const QSize tamanho = leitor.size(); // from the header, which reading goes on from
         *pixels = tamanho.isValid() ? qint64(tamanho.width()) * tamanho.height() : 0;
-        if (*pixels > máximo)
+        if (*pixels > máximo) {
+            *pixels = 0; // refused unread: no work to charge
             return {};
+        }
     }
     QImage imagem = leitor.read();
     // A palette picture (1, 4 or 8 bits) is turned into true colour here, once for every place

@@ -25,7 +25,8 @@ constexpr int varredurasMáximas = 100;
 // picture comes out in true colour, so that it scales as one.
 // pixels, when given, bounds the work of callers that decode many pictures: it holds the most
 // pixels the picture may have (a larger one is refused before decoding), and on return the pixels
-// its header gives it, decoded or not (0 when no header was read).
+// its header gives it once decoding was tried, whether it came out or not (0 when it was refused
+// unread).
 QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr,
                          qint64* pixels = nullptr);
 

@@ -211,18 +211,23 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
 }
 
 TEST_F(ImagensRuins, TrabalhoDoDocumentoLimitado) {
-    // Eight pictures of 2048 x 2048 pixels of work (over budget, shown small) spend a document's.
+    // Eight pictures of 2048 x 2048 pixels of work (over budget, shown small) spend a document's;
+    // eight refused unread (32767 x 32767 pixels) spend nothing.
     std::vector<Registro> r = {
         janela, {0x020C, {2048, 2048}}, {0x02FC, {2, 255, 0, 3}}, {0x012D, {0}}};
     r.insert(r.end(), 20, {0x041B, {2048, 2048, 0, 0}});
-    const QByteArray j = teste::JpegDeVarreduras(2);
-    for (const std::string& f :
-         {"\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(Metarquivo(r)),
-          "\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({j.begin(), j.end()})}) {
+    const QByteArray j = teste::JpegDeVarreduras(2),
+                     enorme = QByteArray(j).replace(76, 4, "\x7F\xFF\x7F\xFF");
+    const std::pair<std::string, int> casos[] = {
+        {"\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(Metarquivo(r)), 0},
+        {"\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({j.begin(), j.end()}), 0},
+        {"\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({enorme.begin(), enorme.end()}),
+         255}};
+    for (const auto& [f, alfa] : casos) {
         const std::string oito =
             QByteArray::fromStdString("{\\pict" + f + "}").repeated(8).toStdString();
         const std::vector<QImage> v = Imagens("{\\rtf1 " + oito + Pict(Metarquivo({janela})) + "}");
-        EXPECT_EQ(v.at(8).pixelColor(20, 10).alpha(), 0); // a box
+        EXPECT_EQ(v.at(8).pixelColor(20, 10).alpha(), alfa); // 0: a box
     }
 }
 
