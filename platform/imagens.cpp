@@ -66,11 +66,14 @@ PercursoJpeg PercorrerJpeg(QByteArrayView dados, int limite) {
         // Up to the next 0xFF: entropy-coded data, or bytes the decoder skips between segments.
         while (i < n && p[i] != 0xFF)
             ++i;
+        // A segment left out takes its fill bytes with it: one left behind would join the bytes
+        // after the segment into a marker this walk never saw (0xFF before the body of a scan
+        // header: a scan the decoder reads and the count misses).
+        const qsizetype início = i;
         while (i < n && p[i] == 0xFF) // fill bytes
             ++i;
         if (i >= n)
             break;
-        const qsizetype início = i - 1;
         const unsigned char marcador = p[i++];
         // No length follows a stuffed zero, TEM or a restart marker. Nor is one read after the
         // codes below the frame markers: between segments the decoder refuses them, and in a
@@ -104,7 +107,8 @@ PercursoJpeg PercorrerJpeg(QByteArrayView dados, int limite) {
 
 } // namespace
 
-QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
+QImage DecodificarImagem(QByteArrayView dados, const char* formato, qint64* pixels) {
+    const qint64 máximo = pixels ? std::exchange(*pixels, 0) : 0;
     const PercursoJpeg jpeg = PercorrerJpeg(dados, varredurasMáximas);
     if (jpeg.varreduras < 0 || jpeg.varreduras > varredurasMáximas)
         return {};
@@ -121,6 +125,14 @@ QImage DecodificarImagem(QByteArrayView dados, const char* formato) {
     static const QByteArrayList formatos = {"jpeg", "jpg", "png", "bmp", "gif"};
     if (!formatos.contains(leitor.format().toLower()))
         return {};
+    if (pixels) {
+        const QSize tamanho = leitor.size(); // from the header, which reading goes on from
+        *pixels = tamanho.isValid() ? qint64(tamanho.width()) * tamanho.height() : 0;
+        if (*pixels > máximo) {
+            *pixels = 0; // refused unread: no work to charge
+            return {};
+        }
+    }
     QImage imagem = leitor.read();
     // A palette picture (1, 4 or 8 bits) is turned into true colour here, once for every place
     // that shows it: Qt scales a palette picture down in a palette, requantised (a 1-bit one to

@@ -23,6 +23,11 @@ constexpr int varredurasMáximas = 100;
 // comments and application segments, a PNG's text chunks) are left out unread: the decoder
 // would keep every one of them, in time and memory that grow with their number. A palette
 // picture comes out in true colour, so that it scales as one.
-QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr);
+// pixels, when given, bounds the work of callers that decode many pictures: it holds the most
+// pixels the picture may have (a larger one is refused before decoding), and on return the pixels
+// its header gives it once decoding was tried, whether it came out or not (0 when it was refused
+// unread).
+QImage DecodificarImagem(QByteArrayView dados, const char* formato = nullptr,
+                         qint64* pixels = nullptr);
 
 } // namespace vb

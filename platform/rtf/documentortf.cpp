@@ -110,7 +110,7 @@ QTextBlockFormat formatoBloco(const FormatoParágrafo& p) {
 }
 
 // A device-independent bitmap is a BMP file without its 14-byte file header.
-QImage lêDib(const std::vector<std::uint8_t>& d) {
+QImage lêDib(const std::vector<std::uint8_t>& d, qint64* pixels) {
     if (d.size() < 16)
         return {};
     auto lê32 = [&](std::size_t i) {
@@ -142,7 +142,7 @@ QImage lêDib(const std::vector<std::uint8_t>& d) {
         for (int i = 0; i < 4; ++i)
             bmp.append(char((v >> (8 * i)) & 0xFF));
     bmp.append(reinterpret_cast<const char*>(d.data()), qsizetype(d.size()));
-    return DecodificarImagem(bmp, "bmp");
+    return DecodificarImagem(bmp, "bmp", pixels);
 }
 
 QImage caixaVazia(QSize tamanho) {
@@ -169,37 +169,42 @@ struct Figura {
     QSize tamanho;
 };
 
-// The picture at the size it is shown at, if its pixels fit in `livres`. A metafile is drawn at
-// that size (its drawing budget then bounds the real work); one that does not fit is not drawn.
-Figura figura(const Imagem& imagem, qint64 livres) {
+// The picture at the size it is shown at, if its pixels fit in `livres` and its work in
+// `trabalho`, which is charged that work. A metafile is drawn at that size (its drawing budget
+// then bounds the real work); one that does not fit is not drawn.
+Figura figura(const Imagem& imagem, qint64 livres, qint64& trabalho) {
     Tamanho t = tamanhoEmPixels(imagem);
     QSize tamanho = limitado(QSize(t.largura, t.altura));
     const auto cabe = [&](QSize s) { return qint64(s.width()) * s.height() <= livres; };
     const QByteArrayView bytes(imagem.dados.data(), qsizetype(imagem.dados.size()));
     QImage img;
     // A picture of a known size that does not fit is not decoded at all.
-    const bool decodifica = tamanho.isEmpty() ? livres > 0 : cabe(tamanho);
+    const bool decodifica = (tamanho.isEmpty() ? livres > 0 : cabe(tamanho)) && trabalho > 0;
+    qint64 gasto = trabalho, desenho = qint64(tamanho.width()) * tamanho.height();
     switch (decodifica ? imagem.tipo : TipoImagem::Desconhecido) {
     case TipoImagem::Png:
-        img = DecodificarImagem(bytes, "png");
+        img = DecodificarImagem(bytes, "png", &gasto);
         break;
     case TipoImagem::Jpeg:
-        img = DecodificarImagem(bytes, "jpeg");
+        img = DecodificarImagem(bytes, "jpeg", &gasto);
         break;
     case TipoImagem::Dib:
-        img = lêDib(imagem.dados);
+        img = lêDib(imagem.dados, &gasto);
         break;
     case TipoImagem::Wmf:
     case TipoImagem::Emf:
-        if (!tamanho.isEmpty())
+        gasto = !tamanho.isEmpty() && desenho <= trabalho ? desenho : 0;
+        if (gasto > 0)
             img = desenharMetarquivo(
                 imagem.dados.data(), imagem.dados.size(),
                 imagem.tipo == TipoImagem::Wmf ? TipoMetarquivo::Wmf : TipoMetarquivo::Emf,
                 imagem.modoMapa, tamanho.width(), tamanho.height(), imagem.picw, imagem.pich);
         break;
     default:
+        gasto = 0;
         break;
     }
+    trabalho -= gasto;
     if (tamanho.isEmpty())
         tamanho = img.isNull() ? QSize(32, 32) : limitado(img.size());
     if (img.isNull() || !cabe(tamanho))
@@ -212,7 +217,8 @@ Figura figura(const Imagem& imagem, qint64 livres) {
 } // namespace
 
 QImage desenhaImagem(const Imagem& imagem) {
-    Figura f = figura(imagem, pixelsPorImagem);
+    qint64 trabalho = trabalhoPorDocumento;
+    Figura f = figura(imagem, pixelsPorImagem, trabalho);
     return f.imagem.isNull() ? caixaVazia(f.tamanho) : f.imagem;
 }
 
@@ -259,7 +265,7 @@ void SaídaDocumento::parágrafo(const FormatoParágrafo& formato, const Estilo&
 
 void SaídaDocumento::imagem(const Imagem& imagem, const Estilo& estilo) {
     abreBloco();
-    const Figura figura = vb::rtf::figura(imagem, pixelsLivres_);
+    const Figura figura = vb::rtf::figura(imagem, pixelsLivres_, trabalhoLivre_);
     if (figura.imagem.isNull()) {
         QTextCharFormat f = formatoCaractere(estilo);
         f.setObjectType(objetoCaixa);

@@ -20,6 +20,11 @@ namespace vb::rtf {
 // them, further pictures are framed boxes.
 constexpr qint64 pixelsPorImagem = 4096 * 1024;
 constexpr qint64 pixelsPorDocumento = 4 * pixelsPorImagem;
+// The pixels the pictures of one document may take in work, whether they come out or not: a
+// decoded picture its own size, a metafile the size it is drawn at. Past them, further pictures
+// are framed boxes without being decoded: damaged pictures keep no pixels, and two hundred of
+// the largest size took seconds to read.
+constexpr qint64 trabalhoPorDocumento = 2 * pixelsPorDocumento;
 
 // A framed box in the document: one character of this object type, which the document's layout
 // draws at the picture's size (QTextFormat::ImageWidth and ImageHeight) and keeps no image of.
@@ -66,6 +71,7 @@ class SaídaDocumento : public Saída {
     bool caixas_ = false;        // framed boxes were written
     int imagens_ = 0;
     qint64 pixelsLivres_ = pixelsPorDocumento; // of the document's pictures
+    qint64 trabalhoLivre_ = trabalhoPorDocumento;
 };
 
 // The picture as an image of the size it is shown at; a framed box of that size when it cannot be

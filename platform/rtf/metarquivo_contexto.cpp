@@ -127,6 +127,8 @@ double Contexto::escalaY() const {
 
 // What a drawing call and a letter cost beyond their pixels, in pixels filled in the same time.
 constexpr double custoDeChamada = 200, custoDeLetra = 1000;
+// A letter filled as an outline, by pixel of its size.
+constexpr double custoDeContorno = 15000;
 // A pixel along a line (of a pen one pixel wide) or an edge of a filled shape, likewise: a thin
 // line is drawn a pixel at a time, at about eight times a plain fill's cost.
 constexpr double custoDeLinha = 8;
@@ -171,16 +173,42 @@ bool Contexto::dentro(const QRectF& r, double vezes) {
     return gasta(r, 0, vezes);
 }
 
-// The length of a path's segments in pixels, each counted at least one pixel and, unless
-// inteiro, at most the picture's width and height (no longer part of a segment can be seen).
-// Curves count their control polygon, which is longer than the curve.
-double Contexto::comprimento(const QPainterPath& c, bool inteiro) const {
+// The length of a path's segments in pixels, each counted at least `mínimo` (a pen's width: the
+// join or ends of a short segment of a wide pen cover that width squared) and, unless inteiro, at
+// most the picture's width and height (no longer part of a segment can be seen). Curves count
+// their control polygon, which is longer than the curve.
+double Contexto::comprimento(const QPainterPath& c, bool inteiro, double mínimo) const {
     const double teto = inteiro ? 8 * coordenadaMáxima : imagem_.width() + imagem_.height();
     double soma = 0;
     for (int i = 1; i < c.elementCount(); ++i) {
         const QPainterPath::Element a = c.elementAt(i - 1), b = c.elementAt(i);
         if (!b.isMoveTo())
-            soma += std::clamp(std::hypot(b.x - a.x, b.y - a.y), 1.0, teto);
+            soma += std::clamp(std::hypot(b.x - a.x, b.y - a.y), mínimo, std::max(mínimo, teto));
+    }
+    return soma;
+}
+
+// The crossings of a filled outline with the rows of the picture, squared and summed by row: Qt's
+// scan conversion keeps a row's crossings in a list that it walks for each new one, in time that
+// grows with the square of their number (seconds for a polygon of thousands of edges across the
+// same rows, which the budget charged by their length). Curves count their control polygon.
+double Contexto::cruzamentos(const QPainterPath& c) const {
+    const int altura = imagem_.height();
+    std::vector<double> início(std::size_t(altura) + 1, 0);
+    for (int i = 1; i < c.elementCount(); ++i) {
+        const QPainterPath::Element a = c.elementAt(i - 1), b = c.elementAt(i);
+        if (b.isMoveTo())
+            continue;
+        const auto linha = [&](double y) {
+            return std::size_t(std::clamp(y, 0.0, double(altura)));
+        };
+        ++início[linha(std::floor(std::min(a.y, b.y)))];
+        --início[linha(std::ceil(std::max(a.y, b.y)))];
+    }
+    double k = 0, soma = 0;
+    for (int y = 0; y < altura; ++y) {
+        k += início[std::size_t(y)];
+        soma += k * k;
     }
     return soma;
 }
@@ -224,6 +252,46 @@ QPen Contexto::canetaReal() {
     return p;
 }
 
+namespace {
+
+// A wide pen's outline is stroked in pieces of this many segments: Qt strokes one path in time
+// that grows with the square of its segments (seconds for a polyline of thousands of short ones
+// that the budget charges by their length).
+constexpr int segmentosPorTraço = 64;
+
+// Strokes the path in pieces that meet at a point, where their round ends make the round join of
+// the whole; a dashed pen's pattern runs on from one piece to the next.
+void traçaEmPartes(QPainter& p, const QPainterPath& caminho, QPen caneta) {
+    p.setBrush(Qt::NoBrush);
+    const auto traça = [&](const QPainterPath& c) { // drawn, not stroked as a fill: far faster
+        p.setPen(caneta);
+        p.drawPath(c);
+    };
+    QPainterPath peça;
+    for (int i = 0; i < caminho.elementCount(); ++i) {
+        const QPainterPath::Element e = caminho.elementAt(i);
+        if (e.isMoveTo() || (peça.elementCount() >= segmentosPorTraço && !e.isCurveTo() &&
+                             e.type != QPainterPath::CurveToDataElement)) {
+            const QPointF fim = peça.currentPosition();
+            traça(peça);
+            if (caneta.style() > Qt::SolidLine) // an offset would make a solid pen dashed
+                caneta.setDashOffset(caneta.dashOffset() + peça.length() / caneta.widthF());
+            peça = QPainterPath(e.isMoveTo() ? QPointF(e) : fim);
+            if (e.isMoveTo())
+                continue;
+        }
+        if (e.isCurveTo() && i + 2 < caminho.elementCount()) {
+            peça.cubicTo(e, caminho.elementAt(i + 1), caminho.elementAt(i + 2));
+            i += 2;
+        } else {
+            peça.lineTo(e);
+        }
+    }
+    traça(peça);
+}
+
+} // namespace
+
 void Contexto::pinta(const QPainterPath& caminho, const QBrush& b, const QPen& caneta) {
     QPainter& p = pintor_;
     p.save();
@@ -243,9 +311,13 @@ void Contexto::pinta(const QPainterPath& caminho, const QBrush& b, const QPen& c
     // A hatch's gaps take the background colour when the background is opaque.
     if (e.fundoOpaco && pb.style() >= Qt::HorPattern && pb.style() <= Qt::DiagCrossPattern)
         p.fillPath(caminho, e.corFundo);
-    p.setPen(pc);
+    const bool partes =
+        pc.style() != Qt::NoPen && pc.widthF() > 1 && caminho.elementCount() > segmentosPorTraço;
+    p.setPen(partes ? QPen(Qt::NoPen) : pc);
     p.setBrush(pb);
     p.drawPath(caminho);
+    if (partes)
+        traçaEmPartes(p, caminho, pc);
     p.restore();
 }
 
@@ -283,8 +355,10 @@ void Contexto::desenha(const QPainterPath& lógico, bool preenche, bool contorna
     // figure costs half as much. Dashes are laid along the whole outline, seen or not.
     const double espessura = caneta.style() == Qt::NoPen ? 1 : std::max(1.0, caneta.widthF());
     const bool tracejada = caneta.style() > Qt::SolidLine;
-    const double linhas = (tracejada ? 2 : 1) * comprimento(caminho, tracejada);
-    if (!gasta({}, custoDeChamada + custoDeLinha * espessura * linhas))
+    const double linhas = (tracejada ? 2 : 1) * comprimento(caminho, tracejada, espessura);
+    // The fill's crossings twice: the closing edges, and a hatch's background filled first.
+    const double preenchimento = pincel.style() == Qt::NoBrush ? 0 : 2 * cruzamentos(caminho);
+    if (!gasta({}, custoDeChamada + custoDeLinha * espessura * linhas + preenchimento))
         return;
     caminho.setFillRule(e.enrolamento ? Qt::WindingFill : Qt::OddEvenFill);
     pinta(caminho, pincel, caneta);
@@ -550,7 +624,11 @@ void Contexto::texto(QPointF ponto, const QString& s, const std::vector<double>&
     const QRectF caixa(x, y - ascendente, largura, ascendente + descendente);
     QTransform local = QTransform::fromTranslate(o.x(), o.y());
     local.rotate(-f.escapamento / 10.0);
-    if (!gasta(local.mapRect(caixa), custoDeChamada + custoDeLetra * double(s.size())))
+    // Letters larger than Qt's glyph cache takes (64 pixels) are filled as outlines, each in time
+    // that grows with its size: a fifth of a millisecond at 100 pixels, half at 256.
+    const double pixels = tamanho * std::max(1.0, estiramento / 100);
+    const double letra = pixels > 64 ? custoDeContorno * pixels : custoDeLetra;
+    if (!gasta(local.mapRect(caixa), custoDeChamada + letra * double(s.size())))
         return;
 
     QPainter& p = pintor_;

@@ -162,7 +162,8 @@ class Contexto {
   private:
     bool gasta(const QRectF& pixels, double extra = 0, double vezes = 1);
     bool dentro(const QRectF& pixels, double vezes = 1);
-    double comprimento(const QPainterPath& pixels, bool inteiro) const;
+    double comprimento(const QPainterPath& pixels, bool inteiro, double mínimo) const;
+    double cruzamentos(const QPainterPath& pixels) const;
     double demãos(const QBrush& b) const;
     void preparaRop(QPainter& p, QColor& c) const;
     QPen canetaReal();

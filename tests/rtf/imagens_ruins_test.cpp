@@ -4,6 +4,7 @@
 #include "auxiliar.h"
 #include "documentortf.h"
 #include "jpeg_varreduras.h"
+#include "metarquivos.h"
 
 #include <QImageWriter>
 #include <QTextBlock>
@@ -191,6 +192,11 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
          apósInício(teste::JpegDeVarreduras(150, {"\xFF\x02\0\x0C", 4}), {"\xFF\xDD\0\4\0\1", 6}),
          true},
         {"jpeg", apósInício(progressivo, QByteArray("\xFF\xFE\0\3x", 5).repeated(40000)), false},
+        // a comment after a fill byte, then the body of a scan header: no scan once left out
+        {"jpeg",
+         teste::JpegDeVarreduras(
+             1, QByteArray("\xFF\xFF\xFE\0\2\xDA\0\x08\1\1\0\1?\0", 14).repeated(3000)),
+         false},
         {"png", png, false}};
     for (const auto& c : casos) {
         const double antes = TempoDeProcessador();
@@ -201,6 +207,27 @@ TEST_F(ImagensRuins, DecodificaçãoDeTrabalhoLimitado) {
         EXPECT_EQ(v.at(0).pixelColor(20, 15).alpha() == 0, c.caixa) << c.dados.size();
         EXPECT_TRUE(c.tipo != std::string_view("png") || v[0].pixelColor(20, 15) == Qt::red);
         EXPECT_TRUE(v[0].textKeys().isEmpty()) << c.dados.size(); // texts left out unread
+    }
+}
+
+TEST_F(ImagensRuins, TrabalhoDoDocumentoLimitado) {
+    // Eight pictures of 2048 x 2048 pixels of work (over budget, shown small) spend a document's;
+    // eight refused unread (32767 x 32767 pixels) spend nothing.
+    std::vector<Registro> r = {
+        janela, {0x020C, {2048, 2048}}, {0x02FC, {2, 255, 0, 3}}, {0x012D, {0}}};
+    r.insert(r.end(), 20, {0x041B, {2048, 2048, 0, 0}});
+    const QByteArray j = teste::JpegDeVarreduras(2),
+                     enorme = QByteArray(j).replace(76, 4, "\x7F\xFF\x7F\xFF");
+    const std::pair<std::string, int> casos[] = {
+        {"\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(Metarquivo(r)), 0},
+        {"\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({j.begin(), j.end()}), 0},
+        {"\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({enorme.begin(), enorme.end()}),
+         255}};
+    for (const auto& [f, alfa] : casos) {
+        const std::string oito =
+            QByteArray::fromStdString("{\\pict" + f + "}").repeated(8).toStdString();
+        const std::vector<QImage> v = Imagens("{\\rtf1 " + oito + Pict(Metarquivo({janela})) + "}");
+        EXPECT_EQ(v.at(8).pixelColor(20, 10).alpha(), alfa); // 0: a box
     }
 }
 
@@ -325,6 +352,38 @@ TEST_F(ImagensRuins, MetarquivoComRegistrosRuins) {
             Desenhar({casos[i].begin(), casos[i].begin() + std::ptrdiff_t(n)},
                      "case " + std::to_string(i) + " cut at " + std::to_string(n));
     }
+}
+
+TEST_F(ImagensRuins, FigurasDeMuitosSegmentos) {
+    // 8000 segments across the same rows with a wide pen (solid, dashed), open or filled: drawn
+    // or given up in a moment.
+    std::vector<unsigned> zigue = {8000};
+    for (unsigned i = 0; i < 8000; ++i)
+        zigue.insert(zigue.end(), {i, 4000 + i % 2 * 400});
+    for (unsigned estilo : {0, 1})
+        for (unsigned função : {0x0325u, 0x0324u}) {
+            const auto m = Metarquivo({janela,
+                                       {0x020C, {8192, 8192}},
+                                       {0x02FA, {estilo, 40, 0, 0, 0}},
+                                       {0x012D, {0}},
+                                       {função, zigue}});
+            const double antes = TempoDeProcessador();
+            Imagens("{\\rtf1 {\\pict\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(m) +
+                    "}}");
+            EXPECT_LT(TempoDeProcessador() - antes, 300) << função << " pen " << estilo;
+        }
+}
+
+TEST_F(ImagensRuins, LetrasGrandesEmMuitosRegistros) {
+    // 200 lines of 60 letters of 100 pixels (filled as outlines): drawn or given up in a moment.
+    teste::Wmf w;
+    w.r(0x020C, {8192, 8192}).r(0x02FB, teste::fonteWmf(-400, "Arial")).r(0x012D, {0});
+    for (unsigned k = 0; k < 200; ++k)
+        w.textOut(0, k * 40, std::string(60, 'W'));
+    const double antes = TempoDeProcessador();
+    Imagens("{\\rtf1 {\\pict\\wmetafile8\\picwgoal30720\\pichgoal30720 " + teste::hex(w.bytes()) +
+            "}}");
+    EXPECT_LT(TempoDeProcessador() - antes, 500);
 }
 
 TEST_F(ImagensRuins, MetarquivosAoAcaso) {
