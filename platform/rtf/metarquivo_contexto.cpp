@@ -193,21 +193,23 @@ double Contexto::comprimento(const QPainterPath& c, bool inteiro, double mínimo
 // grows with the square of their number (seconds for a polygon of thousands of edges across the
 // same rows, which the budget charged by their length). Curves count their control polygon.
 double Contexto::cruzamentos(const QPainterPath& c) const {
-    const int altura = imagem_.height();
-    std::vector<double> início(std::size_t(altura) + 1, 0);
+    // Only the rows the outline spans are counted: most figures cover a few rows of the picture.
+    const QRectF caixa = c.controlPointRect();
+    const double altura = imagem_.height();
+    const auto linha = [&](double y) { return std::clamp(y, 0.0, altura); };
+    const double topo = linha(std::floor(caixa.top()));
+    const std::size_t linhas = std::size_t(linha(std::ceil(caixa.bottom())) - topo);
+    std::vector<double> início(linhas + 1, 0);
     for (int i = 1; i < c.elementCount(); ++i) {
         const QPainterPath::Element a = c.elementAt(i - 1), b = c.elementAt(i);
         if (b.isMoveTo())
             continue;
-        const auto linha = [&](double y) {
-            return std::size_t(std::clamp(y, 0.0, double(altura)));
-        };
-        ++início[linha(std::floor(std::min(a.y, b.y)))];
-        --início[linha(std::ceil(std::max(a.y, b.y)))];
+        ++início[std::size_t(linha(std::floor(std::min(a.y, b.y))) - topo)];
+        --início[std::size_t(linha(std::ceil(std::max(a.y, b.y))) - topo)];
     }
     double k = 0, soma = 0;
-    for (int y = 0; y < altura; ++y) {
-        k += início[std::size_t(y)];
+    for (std::size_t y = 0; y < linhas; ++y) {
+        k += início[y];
         soma += k * k;
     }
     return soma;
