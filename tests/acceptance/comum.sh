@@ -179,9 +179,8 @@ preparar() {
     origem=$(realpath "$1")
     temp=$(mktemp -d "${TMPDIR:-/tmp}/qv-aceite.XXXXXX") || exit 1
     local base=$temp # QV_ACEITE_LATIN1: under a Latin-1 name ("jo\xe3o"), with a HOME of its own
-    if [ -n "${QV_ACEITE_LATIN1:-}" ]; then
-        base="$temp/$(printf 'jo\xe3o')" && export HOME="$temp/casa" && mkdir -p "$HOME" "$base"
-    fi
+    [ -z "${QV_ACEITE_LATIN1:-}" ] ||
+        { base="$temp/$(printf 'jo\xe3o')" && export HOME="$temp/casa" && mkdir -p "$HOME" "$base"; }
     curso="$base/curso"
     c="$base/c"
     trabalho="$c/qvcurso"

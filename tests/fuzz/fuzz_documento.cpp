@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     QTextDocument documento;
     vb::rtf::carregaDocumento(&documento,
                               std::string_view(reinterpret_cast<const char*>(dados), tamanho));
-    // Each picture is in the document as an image of the size it is shown at (or as a framed box),
-    // within the sink's bound of about 16 megabytes of pixels, and all within the document's.
+    // Each picture an image of its shown size (or a box), within its bound and the document's.
     qint64 pixels = 0;
     for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
         for (auto f = b.begin(); !f.atEnd(); ++f) {

@@ -1,6 +1,5 @@
-// Writes the seeds of fuzz_metarquivo: the metafiles of the lesson texts, block transfers of
-// device-dependent bitmaps and a generated varied set (WMF and EMF), each behind the target's
-// three bytes of kind and size.
+// Writes the seeds of fuzz_metarquivo: the metafiles of the lesson texts and a generated varied
+// set (WMF and EMF), each behind the target's three bytes of kind and size.
 //   sementes_metarquivo LESSON_FOLDER OUTPUT_FOLDER
 
 #include "leitorrtf.h"
@@ -35,17 +34,6 @@ class Coletor : public vb::rtf::Saída {
     }
 };
 
-// A device-dependent bitmap of the old block transfers: 8 x 4 pixels of the bits given.
-teste::Bytes bitmap16(unsigned bits) {
-    const unsigned largura = 8, altura = 4, linha = (largura * bits + 15) / 16 * 2;
-    teste::Bytes b;
-    for (unsigned x : {0u, largura, altura, linha, 1u | bits << 8})
-        teste::põe16(b, x);
-    for (unsigned i = 0; i < linha * altura; ++i)
-        b.push_back(std::uint8_t(i * 37 + bits));
-    return b;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,12 +50,17 @@ int main(int argc, char** argv) {
             vb::rtf::ler(std::string_view(b.constData(), std::size_t(b.size())), c);
         }
     }
-    // BITBLT and STRETCHBLT of device-dependent bitmaps, which no lesson text holds.
+    // BITBLT and STRETCHBLT of device-dependent bitmaps of 8 x 4 pixels, which no lesson holds.
     for (unsigned bits : {1u, 24u, 32u}) {
+        const unsigned linha = (8 * bits + 15) / 16 * 2;
+        teste::Bytes b;
+        for (unsigned x : {0u, 8u, 4u, linha, 1u | bits << 8})
+            teste::põe16(b, x);
+        for (unsigned i = 0; i < linha * 4; ++i)
+            b.push_back(std::uint8_t(i * 37 + bits));
         teste::Wmf w;
-        w.r(0x020B, {0, 0}).r(0x020C, {100, 200});
-        w.rb(0x0922, {0x0020, 0xCC, 0, 0, 4, 8, 10, 10}, bitmap16(bits));
-        w.rb(0x0B23, {0x0020, 0xCC, 4, 8, 0, 0, 50, 100, 40, 60}, bitmap16(bits));
+        w.r(0x020B, {0, 0}).r(0x020C, {100, 200}).rb(0x0922, {0x0020, 0xCC, 0, 0, 4, 8, 10, 10}, b);
+        w.rb(0x0B23, {0x0020, 0xCC, 4, 8, 0, 0, 50, 100, 40, 60}, b);
         grava(saída, QStringLiteral("ddb%1.wmf").arg(bits), false, w.bytes());
     }
     for (bool emf : {false, true}) {

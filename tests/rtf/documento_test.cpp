@@ -2,6 +2,8 @@
 
 #include "auxiliar.h"
 #include "documentortf.h"
+#include "jpeg_varreduras.h"
+#include "metarquivos.h"
 
 #include <QPainter>
 #include <QTextBlock>
@@ -304,21 +306,36 @@ TEST_F(Documento, CaixaEmolduradaQuandoNãoDáParaDesenhar) {
 }
 
 TEST_F(Documento, ImagensDoDocumentoLimitadasNoTodo) {
-    // 2048 x 2048 pixels each: damaged ones are boxes, sound ones drawn while the pixels last.
-    const std::string png = "\\pngblip\\picwgoal30720\\pichgoal30720 89504e47",
-                      wmf = "\\wmetafile8\\picwgoal30720\\pichgoal30720 " +
-                            teste::hex(teste::metarquivoDeTeste());
-    for (auto [figura, desenhadas] : {std::pair{wmf, 4}, {png, 0}}) {
+    // Eight 2048 x 2048 pictures spend the document's pixels and work, shown or not: the pixels
+    // of images held then (a framed box holds none), and whether a small picture after is drawn.
+    teste::Wmf hachuras; // over its own drawing budget
+    hachuras.r(0x020C, {2048, 2048}).r(0x02FC, {2, 255, 0, 3}).r(0x012D, {0});
+    for (int i = 0; i < 20; ++i)
+        hachuras.r(0x041B, {2048, 2048, 0, 0});
+    const QByteArray j = teste::JpegDeVarreduras(2),
+                     enorme = QByteArray(j).replace(76, 4, "\x7F\xFF\x7F\xFF"); // refused unread
+    const auto jpeg = [](const QByteArray& b) {
+        return "\\jpegblip\\picwgoal300\\pichgoal150 " + teste::hex({b.begin(), b.end()});
+    };
+    const std::string grande = "\\wmetafile8\\picwgoal30720\\pichgoal30720 ";
+    const std::tuple<std::string, qint64, bool> casos[] = {
+        {grande + teste::hex(teste::metarquivoDeTeste()), 4 * 2048 * 2048, false},
+        {grande + teste::hex(hachuras.bytes()), 0, false},
+        {jpeg(j), 8 * 10 * 5, false}, // shown at 10 x 5
+        {jpeg(enorme), 800, true},
+        {"\\pngblip\\picwgoal30720\\pichgoal30720 89504e47", 800, true}};
+    for (const auto& [figura, pixelsEsperados, desenhada] : casos) {
         std::string rtf = "{\\rtf1 ";
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 8; ++i)
             rtf += "{\\pict" + figura + "}";
-        carrega(rtf + "}");
-        ASSERT_EQ(imagens().size(), 20u);
-        EXPECT_EQ(imagens()[19].pixelColor(2047, 2047), QColor(Qt::gray));
+        carrega(rtf + "{\\pict\\wmetafile8\\picwgoal600\\pichgoal300 " +
+                teste::hex(teste::metarquivoDeTeste()) + "}}");
         qint64 pixels = 0;
         for (const QTextFormat& f : doc.allFormats())
             pixels += f.isImageFormat() ? imagemMostrada(doc, f).sizeInBytes() / 4 : 0;
-        EXPECT_EQ(pixels, desenhadas * 2048 * 2048);
+        EXPECT_EQ(pixels, pixelsEsperados) << figura.substr(0, 12);
+        ASSERT_EQ(imagens().size(), 9u);
+        EXPECT_EQ(imagens()[8].pixelColor(20, 10).alpha() == 255, desenhada);
     }
     QImage tela(16, 16, QImage::Format_RGB32); // the layout draws the first box
     tela.fill(Qt::white);
