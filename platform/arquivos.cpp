@@ -530,18 +530,19 @@ void DefinirPastaDoPrograma(const QString& pasta) {
 QString PastaDoPrograma() {
     if (!PastaDoProgramaDefinida().isEmpty())
         return PastaDoProgramaDefinida();
-    if (QCoreApplication::instance()) {
-        // The executable's own path, as the kernel gives it, kept whole: Qt's would decode a
-        // folder name that is not UTF-8 into replacement characters.
+    if (!QCoreApplication::instance())
+        return PastaAtual();
+    // The executable's own path, as the kernel gives it, kept whole: Qt's would decode a folder
+    // name that is not UTF-8 into replacement characters. Read once: the program does not move.
+    static const QString pasta = [] {
         char caminho[PATH_MAX];
         const ssize_t n = ::readlink("/proc/self/exe", caminho, sizeof caminho);
-        if (n > 0 && n < ssize_t(sizeof caminho) && caminho[0] == '/') {
-            const QByteArray bytes(caminho, n);
-            return TextoDoSistema(bytes.left(std::max<qsizetype>(bytes.lastIndexOf('/'), 1)));
-        }
-        return QCoreApplication::applicationDirPath();
-    }
-    return PastaAtual();
+        if (n <= 0 || n >= ssize_t(sizeof caminho) || caminho[0] != '/')
+            return QCoreApplication::applicationDirPath();
+        const QByteArray bytes(caminho, n);
+        return TextoDoSistema(bytes.left(std::max<qsizetype>(bytes.lastIndexOf('/'), 1)));
+    }();
+    return pasta;
 }
 
 bool Contém(const QString& pasta, const QString& outra) {
