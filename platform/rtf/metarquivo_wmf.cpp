@@ -269,15 +269,13 @@ constexpr Parâmetros setDibToDev{.rasterOperation = nenhum,
                                  .colorUsage = 0,
                                  .scanCount = 1,
                                  .startScan = 2};
-constexpr Parâmetros bitBlt = dibBitBlt, stretchBlt = dibStretchBlt;
 
+// BITBLT and STRETCHBLT lay out their words as DIBBITBLT and DIBSTRETCHBLT do.
 Parâmetros parâmetros(unsigned função, bool semBitmap) {
-    Parâmetros k = função == 0x0940   ? dibBitBlt
-                   : função == 0x0B41 ? dibStretchBlt
-                   : função == 0x0F43 ? stretchDib
-                   : função == 0x0922 ? bitBlt
-                   : função == 0x0B23 ? stretchBlt
-                                      : setDibToDev;
+    Parâmetros k = função == 0x0940 || função == 0x0922   ? dibBitBlt
+                   : função == 0x0B41 || função == 0x0B23 ? dibStretchBlt
+                   : função == 0x0F43                     ? stretchDib
+                                                          : setDibToDev;
     if (semBitmap)
         for (std::size_t* i : {&k.ySrc, &k.xSrc, &k.srcHeight, &k.srcWidth, &k.yDest, &k.xDest,
                                &k.destHeight, &k.destWidth})
